@@ -1,0 +1,213 @@
+#include "calculate.h"
+
+#include <cmath>
+#include <string>
+
+#include "conversions.h"
+#include "transcript.h"
+#include "value.h"
+
+namespace ondavi {
+namespace {
+
+using enum Box;
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Every operand box reads as a number inside the double range.
+bool OperandsInRange(const BoxPanel& boxes) {
+  try {
+    for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) Val(boxes.Text(box));
+  } catch (const Failure&) {
+    return false;
+  }
+  return true;
+}
+
+Value ValOf(const BoxPanel& boxes, Box box) {
+  return Value::Double(Val(boxes.Text(box)));
+}
+
+// The numerator of whole + num/den over den. A negative whole number's sign belongs to the whole
+// mixed number: -3 and 1/2 is -7/2. (-0 counts as negative, so "-0" and 1/2 is -1/2.)
+Value ImproperNumerator(const Value& whole, const Value& num, const Value& den) {
+  if (std::signbit(whole.ToDouble())) return den * whole - num;
+  return den * whole + num;
+}
+
+// Divides numerator and denominator by gcf when both are whole numbers in the signed 32-bit
+// range that integer division works in; otherwise leaves both as they are, so a fraction is never
+// half reduced. Tells whether it divided.
+bool DivideBoth(Value& num, Value& den, double gcf) {
+  if (!num.IsWhole() || !den.IsWhole() || !FitsInt32(num) || !FitsInt32(den)) return false;
+  const Value factor = Value::Double(gcf);
+  num = IntDiv(num, factor);
+  den = IntDiv(den, factor);
+  return true;
+}
+
+// Rewrites the numerator boxes in plain digits, dropping a minus sign that a lone "-" in a whole
+// box moved there.
+void RestoreNumerators(BoxPanel& boxes, char separator) {
+  boxes.SetText(Text2, BoxText(Abs(ValOf(boxes, Text2)), separator));
+  boxes.SetText(Text5, BoxText(Abs(ValOf(boxes, Text5)), separator));
+}
+
+}  // namespace
+
+const char* FailureMessage(FailureKind kind) {
+  return kind == FailureKind::kDivisionByZero ? kDivideByZeroMessage : kTooLargeMessage;
+}
+
+void ClearAnswers(BoxPanel& boxes) {
+  for (Box box : {Text7, Text8, Text9, Text10, Text11, Text12}) boxes.SetText(box, "");
+}
+
+void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
+  const char sep = boxes.DecimalSeparator();
+  const Value zero = Value::Integer(0);
+  const Value one = Value::Integer(1);
+  // Working values of this run, all Empty at the start.
+  std::string entry;
+  Value whole1, num1, den1, whole2, num2, den2, temp, resultNum, resultDen, decimalValue, negFlag,
+      mixedWhole, mixedNum, mixedDen;
+
+  // Entry checks: the fraction boxes take digits only; signs go in the whole-number boxes.
+  entry = boxes.Text(Text2) + boxes.Text(Text3) + boxes.Text(Text5) + boxes.Text(Text6);
+  if (entry.find('-') != std::string::npos) {
+    prompt.Show(kNegativeSignMessage);
+    return;
+  }
+  for (char c : entry) {
+    if (!IsDigit(c)) {
+      prompt.Show(kNonNumericMessage);
+      return;
+    }
+  }
+  entry.clear();
+  if (!OperandsInRange(boxes)) {
+    prompt.Show(kTooLargeMessage);
+    return;
+  }
+
+  // Normalisation: a missing or zero denominator makes the fraction 0/1; a lone "-" in a whole
+  // box moves to the front of its numerator.
+  if (Val(boxes.Text(Text3)) == 0) {
+    boxes.SetText(Text3, "1");
+    boxes.SetText(Text2, "0");
+  }
+  if (Val(boxes.Text(Text6)) == 0) {
+    boxes.SetText(Text6, "1");
+    boxes.SetText(Text5, "0");
+  }
+  if (boxes.Text(Text1) == "-") boxes.SetText(Text2, "-" + boxes.Text(Text2));
+  if (boxes.Text(Text4) == "-") boxes.SetText(Text5, "-" + boxes.Text(Text5));
+  ClearAnswers(boxes);
+
+  // Reading the operands.
+  whole1 = ValOf(boxes, Text1);
+  num1 = ValOf(boxes, Text2);
+  den1 = ValOf(boxes, Text3);
+  whole2 = ValOf(boxes, Text4);
+  num2 = ValOf(boxes, Text5);
+  den2 = ValOf(boxes, Text6);
+  m.Work = transcript::OperandsLine(boxes, m.Operation);
+
+  // From here on an operation that fails (division by zero, a number beyond the double range)
+  // ends the run: the answer boxes stay empty and the transcript ends with the message.
+  bool answer_written = false;
+  try {
+    // Improper fractions.
+    num1 = ImproperNumerator(whole1, num1, den1);
+    num2 = ImproperNumerator(whole2, num2, den2);
+
+    // The operation; addition and subtraction first bring both over the least common multiple.
+    if (m.Operation == "+" || m.Operation == "-") {
+      m.FirstNumber = den1.ToDouble();
+      m.SecondNumber = den2.ToDouble();
+      m.FindGcf();
+      const Value lcm = Value::Double(m.Lcm);
+      num1 = (lcm / den1) * num1;
+      num2 = (lcm / den2) * num2;
+      if (m.Operation == "+") resultNum = num1 + num2;
+      if (m.Operation == "-") resultNum = num1 - num2;
+      resultDen = lcm;
+      den1 = lcm;
+      den2 = lcm;
+    }
+    m.Work += transcript::StepLine(num1, den1, m.Operation, num2, den2);
+    if (m.Operation == "x") {
+      resultNum = num1 * num2;
+      resultDen = den1 * den2;
+    }
+    if (m.Operation == "/") {
+      temp = num2;  // dividing multiplies by the inverted second operand
+      num2 = den2;
+      den2 = temp;
+      resultNum = num1 * num2;
+      resultDen = den1 * den2;
+      if (resultDen < zero) {  // a negative divisor: the numerator carries the sign instead
+        resultNum = Value::Integer(-1) * resultNum;
+        resultDen = Abs(resultDen);
+      }
+      m.Work += transcript::StepLine(num1, den1, "X", num2, den2);
+      if (resultDen == zero) throw Failure(FailureKind::kDivisionByZero);
+    }
+    m.Work += transcript::AnswerLines(resultNum, resultDen);
+    answer_written = true;
+
+    // Reduction by the greatest common factor, on the magnitude of the result.
+    decimalValue = resultNum / resultDen;
+    if (resultNum < zero) {
+      negFlag = one;
+      resultNum = Abs(resultNum);
+    }
+    m.FirstNumber = resultNum.ToDouble();
+    m.SecondNumber = resultDen.ToDouble();
+    m.FindGcf();
+    const bool reduced = DivideBoth(resultNum, resultDen, m.Gcf);
+    boxes.SetText(Text7, BoxText(resultNum, sep));
+    boxes.SetText(Text8, BoxText(resultDen, sep));
+    if (reduced && m.Gcf != 1) m.Work += transcript::ReductionLines(m.Gcf, resultNum, resultDen);
+
+    // Mixed number: the whole part of the magnitude and the remaining fraction. A result of
+    // exactly 1 is a whole number too, so it shows 1 rather than nothing.
+    if (resultNum >= resultDen) {
+      mixedWhole = negFlag == one ? Int(Abs(decimalValue)) : Int(decimalValue);
+      mixedNum = resultNum - mixedWhole * resultDen;
+      mixedDen = resultDen;
+      m.FirstNumber = mixedNum.ToDouble();
+      m.SecondNumber = mixedDen.ToDouble();
+      if (mixedNum == zero) {
+        mixedDen = zero;
+      } else {
+        m.FindGcf();
+      }
+    }
+
+    // Output. A negative answer is written in the transcript form so that its numerator and
+    // denominator line up behind the minus sign.
+    RestoreNumerators(boxes, sep);
+    if (negFlag == one) {
+      boxes.SetText(Text7, "-" + Str(resultNum));
+      boxes.SetText(Text8, " " + Str(resultDen));
+      boxes.SetText(Text9, "-" + Str(mixedWhole));
+    } else {
+      boxes.SetText(Text9, BoxText(mixedWhole, sep));
+    }
+    DivideBoth(mixedNum, mixedDen, m.Gcf);
+    boxes.SetText(Text10, BoxText(mixedNum, sep));
+    boxes.SetText(Text11, BoxText(mixedDen, sep));
+    boxes.SetText(Text12, BoxText(decimalValue, sep));
+  } catch (const Failure& failure) {
+    const std::string message = FailureMessage(failure.kind());
+    ClearAnswers(boxes);
+    RestoreNumerators(boxes, sep);
+    m.Work += transcript::FailureLines(message, answer_written);
+    prompt.Show(message);
+  }
+}
+
+}  // namespace ondavi

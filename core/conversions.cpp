@@ -1,0 +1,175 @@
+#include "conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "failure.h"
+
+namespace ondavi {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+// Positional notation is used for decimal exponents in [kLowestPositional, kSignificantDigits).
+constexpr int kLowestPositional = -15;
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+int DigitValue(char c, int radix) {
+  int d = 99;
+  if (IsDigit(c)) d = c - '0';
+  if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+  return d < radix ? d : -1;
+}
+
+// Reads the digits of an "&H" or "&O" number; `s` starts after the prefix.
+double ReadRadix(std::string_view s, int radix) {
+  const int digits_16 = radix == 16 ? 4 : 6;
+  std::uint64_t n = 0;
+  int width = 0;
+  for (char c : s) {
+    const int d = DigitValue(c, radix);
+    if (d < 0) break;
+    n = n * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(d);
+    if (n > 0xFFFFFFFFu) throw Failure(FailureKind::kOverflow);
+    ++width;
+  }
+  if (width <= digits_16 && n <= 0xFFFFu) return static_cast<std::int16_t>(n);
+  return static_cast<std::int32_t>(n);
+}
+
+// The decimal number at the start of `s`, as "[sign]digits[.digits][e[sign]digits]".
+double ReadDecimal(std::string_view s) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  const std::size_t start = i;
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  const std::size_t whole_digits = i - start;
+  std::size_t fraction_digits = 0;
+  if (i < s.size() && s[i] == '.') {
+    const std::size_t fraction_start = ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i;
+    fraction_digits = i - fraction_start;
+  }
+  if (whole_digits + fraction_digits == 0) return 0.0;
+  std::string number(s.substr(start, i - start));
+  long long exponent = 0;  // saturates far beyond any double
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    std::size_t j = i + 1;
+    const bool negative_exponent = j < s.size() && s[j] == '-';
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t first_digit = j;
+    for (; j < s.size() && IsDigit(s[j]); ++j) {
+      if (exponent < 100000000) exponent = exponent * 10 + (s[j] - '0');
+    }
+    if (negative_exponent) exponent = -exponent;
+    if (j > first_digit) number += "e" + std::to_string(exponent);  // "1e" and "1e+" read as 1
+  }
+  double result = 0.0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), result);
+  if (error == std::errc::result_out_of_range) {
+    // Out of range is overflow when the number is at least 1, underflow (to 0) otherwise.
+    const std::size_t first_nonzero = number.find_first_not_of("0.");
+    const bool below_one = first_nonzero == std::string::npos ||
+                           static_cast<long long>(whole_digits) -
+                                   static_cast<long long>(std::min(first_nonzero, whole_digits)) +
+                                   exponent <=
+                               0;
+    if (!below_one) throw Failure(FailureKind::kOverflow);
+    result = 0.0;
+  }
+  return negative ? -result : result;
+}
+
+// The decimal digits of |d| rounded to 15 significant digits, without trailing zeros, and the
+// decimal exponent of the first digit.
+struct Digits {
+  std::string mantissa;  // at least one digit, no trailing zeros
+  int exponent = 0;
+};
+
+Digits SignificantDigits(double d) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(d),
+                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::size_t e = text.find('e');
+  Digits digits;
+  for (char c : text.substr(0, e)) {
+    if (IsDigit(c)) digits.mantissa += c;
+  }
+  while (digits.mantissa.size() > 1 && digits.mantissa.back() == '0') digits.mantissa.pop_back();
+  digits.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+  return digits;
+}
+
+// |d| in 15 significant digits, positional or in exponent form.
+std::string FormatMagnitude(double d, char separator) {
+  if (d == 0.0) return "0";
+  const Digits digits = SignificantDigits(d);
+  const std::string& m = digits.mantissa;
+  const int e = digits.exponent;
+  if (e >= kSignificantDigits || e < kLowestPositional) {
+    std::string text = m.substr(0, 1);
+    if (m.size() > 1) text += separator + m.substr(1);
+    const int magnitude = std::abs(e);
+    text += e < 0 ? "E-" : "E+";
+    if (magnitude < 10) text += '0';
+    return text + std::to_string(magnitude);
+  }
+  if (e < 0) return "0" + std::string(1, separator) + std::string(-e - 1, '0') + m;
+  const auto whole_digits = static_cast<std::size_t>(e) + 1;
+  if (m.size() <= whole_digits) return m + std::string(whole_digits - m.size(), '0');
+  return m.substr(0, whole_digits) + separator + m.substr(whole_digits);
+}
+
+// The text of a value without a sign position; `negative` tells whether it is below zero.
+std::string Magnitude(const Value& v, char separator, bool* negative) {
+  if (v.kind() == Value::Kind::kInteger) {
+    const std::int64_t n = v.AsInteger();
+    *negative = n < 0;
+    std::string text = std::to_string(n);
+    return *negative ? text.substr(1) : text;
+  }
+  const double d = v.ToDouble();
+  *negative = d < 0.0;  // -0 shows as 0
+  return FormatMagnitude(d, separator);
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  std::string s;
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  }
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'h' || s[1] == 'H') return ReadRadix(std::string_view(s).substr(2), 16);
+    if (s[1] == 'o' || s[1] == 'O') return ReadRadix(std::string_view(s).substr(2), 8);
+    return 0.0;
+  }
+  return ReadDecimal(s);
+}
+
+std::string Str(const Value& v) {
+  bool negative = false;
+  const std::string digits = Magnitude(v, '.', &negative);
+  return (negative ? "-" : " ") + digits;
+}
+
+std::string BoxText(const Value& v, char decimal_separator) {
+  if (v.IsEmpty()) return "";
+  bool negative = false;
+  const std::string digits = Magnitude(v, decimal_separator, &negative);
+  return negative ? "-" + digits : digits;
+}
+
+}  // namespace ondavi

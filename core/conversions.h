@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "value.h"
+
+namespace ondavi {
+
+// The number at the start of a text, as a double. Blanks, tabs and line feeds are ignored
+// wherever they stand; then one optional sign, digits, an optional "." with digits and an
+// optional exponent (E or D) are read up to the first character that cannot continue the number.
+// "&H" and "&O" (any case) read hexadecimal and octal: up to 4 hex (6 octal) digits wrap as a
+// signed 16-bit number, up to 8 hex (11 octal) digits as a signed 32-bit number. Text with no
+// leading number gives 0. A number beyond the double range fails with kOverflow.
+double Val(std::string_view text);
+
+// Transcript form: a blank in front of a number that is not negative, a minus sign in front of a
+// negative one, then the digits with "." as decimal separator. Empty is " 0".
+std::string Str(const Value& v);
+
+// Display form of a box: no sign position, whole numbers without a decimal point, at most 15
+// significant digits with trailing zeros dropped, positional from 1E-15 up to below 1E+15 and
+// exponent form ("1.2E+15", "1E-16") outside that. Empty is the empty text.
+std::string BoxText(const Value& v, char decimal_separator = '.');
+
+}  // namespace ondavi

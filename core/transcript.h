@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "box_panel.h"
+#include "value.h"
+
+// The lines of the work transcript that "Show Work" displays. Lines end in CR LF; numbers are in
+// the transcript form (Str), so each carries a sign position.
+namespace ondavi::transcript {
+
+inline constexpr char kLineEnd[] = "\r\n";
+
+// The operands as typed and the operator, then "Becomes" on a line of its own.
+std::string OperandsLine(const BoxPanel& boxes, const std::string& operation);
+
+// One fraction, the operator and the other fraction: the operands over their common denominator,
+// and for division the product that replaces it.
+std::string StepLine(const Value& num1, const Value& den1, const std::string& operation,
+                     const Value& num2, const Value& den2);
+
+// "Answer is" and the unreduced result; no line end follows.
+std::string AnswerLines(const Value& num, const Value& den);
+
+// The factor the result was reduced by and the reduced result.
+std::string ReductionLines(double gcf, const Value& num, const Value& den);
+
+// The message of a calculation that failed, after the answer heading if that is not there yet.
+std::string FailureLines(const std::string& message, bool answer_written);
+
+}  // namespace ondavi::transcript

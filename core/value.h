@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <variant>
+
+namespace ondavi {
+
+// The loosely typed number of the calculator: unset (Empty), a whole number (Integer) or an IEEE
+// double. Empty counts as 0 in arithmetic and comparisons. Integer arithmetic that outgrows 64
+// bits carries on in double instead of overflowing. Every double a Value holds is finite: an
+// operation whose double result would overflow throws Failure instead.
+class Value {
+ public:
+  enum class Kind { kEmpty, kInteger, kDouble };
+
+  Value() = default;  // Empty
+  static Value Integer(std::int64_t n) { return Value(n); }
+  static Value Double(double d);
+
+  Kind kind() const;
+  bool IsEmpty() const { return kind() == Kind::kEmpty; }
+  std::int64_t AsInteger() const { return std::get<std::int64_t>(v_); }  // Integer only
+  double ToDouble() const;                                               // Empty gives 0
+
+  // True when the value is a whole number, counting Empty as 0.
+  bool IsWhole() const;
+
+ private:
+  explicit Value(std::int64_t n) : v_(n) {}
+  explicit Value(double d) : v_(d) {}
+  std::variant<std::monostate, std::int64_t, double> v_;
+};
+
+Value operator+(const Value& a, const Value& b);
+Value operator-(const Value& a, const Value& b);
+Value operator*(const Value& a, const Value& b);
+// Double quotient; a divisor of 0 fails.
+Value operator/(const Value& a, const Value& b);
+// Integer division ("\"): both operands are rounded half to even and must lie in the signed
+// 32-bit range; the quotient is truncated toward zero. A divisor of 0 fails.
+Value IntDiv(const Value& a, const Value& b);
+// The greatest whole number not greater than a.
+Value Int(const Value& a);
+Value Abs(const Value& a);
+
+bool operator<(const Value& a, const Value& b);
+bool operator>(const Value& a, const Value& b);
+bool operator>=(const Value& a, const Value& b);
+bool operator==(const Value& a, const Value& b);
+
+// True when a value can be an operand of IntDiv: whole and inside the signed 32-bit range.
+bool FitsInt32(const Value& a);
+
+}  // namespace ondavi

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "run_calculation.h"
+
+namespace ondavi::testing {
+namespace {
+
+using Boxes = std::array<std::string, kBoxCount>;
+
+TEST(Calculate, WorkedExampleMixedPlusProper) {
+  Calculator c;
+  EXPECT_EQ(c.Run({"1", "1", "2", "", "2", "3"}, "+"),
+            (Boxes{"1", "1", "2", "", "2", "3", "13", "6", "2", "1", "6", "2.16666666666667"}));
+  EXPECT_EQ(c.module.Work,
+            " 1 1/2   +    2/3\r    Becomes \r\n"
+            " 9/ 6   +   4/ 6\r\n"
+            "    Answer is\r\n"
+            " 13/ 6");
+  EXPECT_EQ(c.module.Gcf, 1);
+  EXPECT_TRUE(c.prompt.shown.empty());
+}
+
+TEST(Calculate, WorkedExampleWithReduction) {
+  Calculator c;
+  EXPECT_EQ(c.Run({"", "1", "2", "", "1", "6"}, "+"),
+            (Boxes{"", "1", "2", "", "1", "6", "2", "3", "", "0", "0", "0.666666666666667"}));
+  EXPECT_EQ(c.module.Work,
+            "  1/2   +    1/6\r    Becomes \r\n"
+            " 3/ 6   +   1/ 6\r\n"
+            "    Answer is\r\n"
+            " 4/ 6\r\n"
+            "    After Reduction by GCF 2\r\n"
+            " 2/ 3");
+}
+
+TEST(Calculate, AnswersEachOperator) {
+  const struct {
+    Operands operands;
+    const char* operation;
+    Boxes expected;
+  } cases[] = {
+      {{"", "", "", "", "", ""}, "+", {"", "0", "1", "", "0", "1", "0", "1", "", "0", "0", "0"}},
+      {{"", "5", "", "", "", ""}, "+", {"", "0", "1", "", "0", "1", "0", "1", "", "0", "0", "0"}},
+      {{"", "6", "3", "", "", ""}, "+", {"", "6", "3", "", "0", "1", "2", "1", "2", "0", "0", "2"}},
+      {{"", "1", "2", "", "1", "2"},
+       "-",
+       {"", "1", "2", "", "1", "2", "0", "1", "", "0", "0", "0"}},
+      {{"", "1", "3", "", "1", "2"},
+       "-",
+       {"", "1", "3", "", "1", "2", "- 1", "  6", "- 0", "0", "0", "-0.166666666666667"}},
+      {{"2", "1", "3", "1", "1", "2"},
+       "x",
+       {"2", "1", "3", "1", "1", "2", "7", "2", "3", "1", "2", "3.5"}},
+      {{"", "1", "2", "", "1", "3"},
+       "/",
+       {"", "1", "2", "", "1", "3", "3", "2", "1", "1", "2", "1.5"}},
+      {{"", "007", "2", "", "", "0"},
+       "+",
+       {"", "7", "2", "", "0", "1", "7", "2", "3", "1", "2", "3.5"}},
+      {{"-", "1", "2", "", "", ""},
+       "+",
+       {"-", "1", "2", "", "0", "1", "- 1", "  2", "- 0", "0", "0", "-0.5"}},
+      {{"-", "6", "3", "", "", ""},
+       "+",
+       {"-", "6", "3", "", "0", "1", "- 2", "  1", "- 2", "0", "0", "-2"}},
+      {{"-", "7", "3", "", "", ""},
+       "+",
+       {"-", "7", "3", "", "0", "1", "- 7", "  3", "- 2", "1", "3", "-2.33333333333333"}},
+      {{"1.5", "", "", "", "", ""},
+       "+",
+       {"1.5", "0", "1", "", "0", "1", "1.5", "1", "1", "0.5", "1", "1.5"}},
+      {{"&H10", "", "", "abc", "", ""},
+       "x",
+       {"&H10", "0", "1", "abc", "0", "1", "0", "1", "", "0", "0", "0"}},
+  };
+  for (const auto& test : cases) {
+    Calculator c;
+    EXPECT_EQ(c.Run(test.operands, test.operation), test.expected)
+        << test.operands[0] << " " << test.operands[1] << "/" << test.operands[2] << " "
+        << test.operation << " " << test.operands[3] << " " << test.operands[4] << "/"
+        << test.operands[5];
+    EXPECT_TRUE(c.prompt.shown.empty());
+  }
+}
+
+TEST(Calculate, SubtractingEqualFractionsReducesByTheCommonDenominatorsFactor) {
+  Calculator c;
+  c.Run({"", "1", "2", "", "1", "2"}, "-");
+  EXPECT_EQ(c.module.Work,
+            "  1/2   -    1/2\r    Becomes \r\n"
+            " 1/ 2   -   1/ 2\r\n"
+            "    Answer is\r\n"
+            " 0/ 2\r\n"
+            "    After Reduction by GCF 2\r\n"
+            " 0/ 1");
+}
+
+TEST(Calculate, DivisionShowsTheInvertedSecondOperand) {
+  Calculator c;
+  c.Run({"", "1", "2", "", "1", "3"}, "/");
+  EXPECT_EQ(c.module.Work,
+            "  1/2   /    1/3\r    Becomes \r\n"
+            " 1/ 2   /   1/ 3\r\n"
+            " 1/ 2   X   3/ 1\r\n"
+            "    Answer is\r\n"
+            " 3/ 2");
+}
+
+TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
+  const struct {
+    Operands operands;
+    const char* message;
+  } cases[] = {
+      {{"", "-1", "2", "", "", ""}, kNegativeSignMessage},
+      {{"", "1", "2", "", "", "-3"}, kNegativeSignMessage},
+      {{"", "1 ", "2", "", "", ""}, kNonNumericMessage},
+      {{"", "1", ".", "", "", ""}, kNonNumericMessage},
+      {{"", "1", "2", "", "+1", ""}, kNonNumericMessage},
+      {{"", "1", "2", "", "", "x"}, kNonNumericMessage},
+      {{"", "1", "2", "", "", "\xc2\xbd"}, kNonNumericMessage},  // "½"
+      {{"1e400", "1", "2", "", "", ""}, kTooLargeMessage},
+      {{"", "1", "2", "", std::string(400, '9'), ""}, kTooLargeMessage},
+  };
+  for (const auto& test : cases) {
+    Calculator c;
+    c.Run({"1", "1", "2", "", "2", "3"}, "+");
+    const Boxes before = c.boxes.texts();
+    const std::string work_before = c.module.Work;
+    c.Enter(test.operands);
+    Boxes expected = before;
+    for (int i = 0; i < 6; ++i) expected[i] = test.operands[i];
+    c.Press("x");
+    EXPECT_EQ(c.prompt.shown, std::vector<std::string>{test.message}) << test.operands[1];
+    EXPECT_EQ(c.boxes.texts(), expected);
+    EXPECT_EQ(c.module.Work, work_before);
+  }
+}
+
+TEST(Calculate, WholeBoxesAreNotCheckedButReadByVal) {
+  Calculator c;
+  c.Run({"2 x", "", "", "+1", "", ""}, "+");
+  EXPECT_TRUE(c.prompt.shown.empty());
+  EXPECT_EQ(c.Text(Box::Text7), "3");
+  EXPECT_EQ(c.Text(Box::Text1), "2 x");
+}
+
+}  // namespace
+}  // namespace ondavi::testing

@@ -1,0 +1,146 @@
+#include "conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "failure.h"
+#include "value.h"
+
+namespace ondavi {
+namespace {
+
+TEST(Val, ReadsTheNumberAtTheStartOfTheText) {
+  const struct {
+    const char* text;
+    double expected;
+  } cases[] = {
+      {"", 0},           {"-", 0},           {"abc", 0},         {"2.5", 2.5},
+      {"-3", -3},        {"007", 7},         {"1 2", 12},        {" \t\n- 4", -4},
+      {"+5", 5},         {"--5", 0},         {".5", 0.5},        {"-.5", -0.5},
+      {"1.", 1},         {".", 0},           {"1.2.3", 1.2},     {"12abc", 12},
+      {"1e3", 1000},     {"1d3", 1000},      {"1E-2", 0.01},     {"1e", 1},
+      {"1e+", 1},        {"2e1x", 20},       {"&HFFFF", -1},     {"&hff", 255},
+      {"&H7FFF", 32767}, {"&H8000", -32768}, {"&H10000", 65536}, {"&HFFFFFFFF", -1},
+      {"&O17", 15},      {"&o177777", -1},   {"&H", 0},          {"&X12", 0},
+      {"1e-400", 0},     {"3\r", 3},         {"1,5", 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(Val, FailsBeyondTheDoubleRange) {
+  for (const char* text : {"1e400", "-1e309", "&H100000000", "&O40000000000"}) {
+    EXPECT_THROW(Val(text), Failure) << text;
+  }
+  EXPECT_THROW(Val(std::string(400, '9')), Failure);
+  EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0);  // underflow is not a failure
+}
+
+TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {
+  const struct {
+    Value value;
+    const char* expected;
+  } cases[] = {
+      {Value(), ""},
+      {Value::Integer(0), "0"},
+      {Value::Integer(-42), "-42"},
+      {Value::Double(13.0 / 6.0), "2.16666666666667"},
+      {Value::Double(2.0 / 3.0), "0.666666666666667"},
+      {Value::Double(1.0 / 15.0), "0.0666666666666667"},
+      {Value::Double(-0.5), "-0.5"},
+      {Value::Double(-0.0), "0"},
+      {Value::Double(3.5), "3.5"},
+      {Value::Double(100), "100"},
+      {Value::Double(4000000000.0), "4000000000"},
+      {Value::Double(999999999999999.0), "999999999999999"},
+      {Value::Double(1e15), "1E+15"},
+      {Value::Double(1.2e15), "1.2E+15"},
+      {Value::Double(9007199254740881.0), "9.00719925474088E+15"},
+      {Value::Double(1e-15), "0.000000000000001"},
+      {Value::Double(1e-16), "1E-16"},
+      {Value::Double(-2.5e-20), "-2.5E-20"},
+      {Value::Double(1e300), "1E+300"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BoxText(c.value), c.expected) << c.expected;
+  EXPECT_EQ(BoxText(Value::Double(0.8), ','), "0,8");
+  EXPECT_EQ(BoxText(IntDiv(Value(), Value::Integer(2))), "0");
+}
+
+TEST(Str, CarriesASignPositionAndAlwaysAPoint) {
+  const struct {
+    Value value;
+    const char* expected;
+  } cases[] = {
+      {Value(), " 0"},
+      {Value::Integer(0), " 0"},
+      {Value::Integer(5), " 5"},
+      {Value::Integer(-6), "-6"},
+      {Value::Double(0.5), " 0.5"},
+      {Value::Double(-0.0), " 0"},
+      {Value::Double(-2.25), "-2.25"},
+      {Value::Double(1e16), " 1E+16"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Str(c.value), c.expected) << c.expected;
+}
+
+TEST(IntDiv, RoundsHalfToEvenAndTruncatesTheQuotient) {
+  const struct {
+    double a, b;
+    std::int64_t expected;
+  } cases[] = {
+      {7, 2, 3},
+      {-7, 2, -3},
+      {2.5, 1, 2},
+      {3.5, 1, 4},
+      {7, 2.5, 3},
+      {-2147483648.5, 1, -2147483648},
+      {2147483647.4, 1, 2147483647},
+      {-2147483648.0, -1, 2147483648},
+  };
+  for (const auto& c : cases) {
+    const Value q = IntDiv(Value::Double(c.a), Value::Double(c.b));
+    EXPECT_EQ(q.kind(), Value::Kind::kInteger);
+    EXPECT_EQ(q.AsInteger(), c.expected) << c.a << " \\ " << c.b;
+  }
+  EXPECT_EQ(IntDiv(Value(), Value::Integer(2)).AsInteger(), 0);
+}
+
+TEST(ValueOperations, EachFailsWhereItMust) {
+  const Value big = Value::Double(std::numeric_limits<double>::max());
+  const Value zero = Value::Integer(0);
+  const Value two = Value::Integer(2);
+  EXPECT_THROW(big + big, Failure);
+  EXPECT_THROW(Value::Integer(0) - big - big, Failure);
+  EXPECT_THROW(big * two, Failure);
+  EXPECT_THROW(two / zero, Failure);
+  EXPECT_THROW(two / Value(), Failure);
+  EXPECT_THROW(big / Value::Double(0.5), Failure);
+  EXPECT_THROW(IntDiv(Value::Integer(5), zero), Failure);
+  EXPECT_THROW(IntDiv(Value::Integer(5), Value::Double(0.4)), Failure);  // rounds to 0
+  EXPECT_THROW(IntDiv(Value::Double(2147483647.5), two), Failure);
+  EXPECT_THROW(IntDiv(Value::Double(-2147483649.0), two), Failure);
+  EXPECT_THROW(IntDiv(two, Value::Double(4e9)), Failure);
+}
+
+TEST(ValueOperations, EmptyCountsAsZeroAndIntegersWiden) {
+  EXPECT_EQ((Value() + Value()).kind(), Value::Kind::kInteger);
+  EXPECT_TRUE(Value() == Value::Integer(0));
+  EXPECT_TRUE(Value() < Value::Integer(1));
+  EXPECT_EQ(Int(Value()).AsInteger(), 0);
+  EXPECT_EQ(Abs(Value()).AsInteger(), 0);
+  EXPECT_EQ(Int(Value::Double(2.5)).ToDouble(), 2);
+  EXPECT_EQ(Int(Value::Double(-2.5)).ToDouble(), -3);
+  EXPECT_EQ(Int(Value::Double(-2)).ToDouble(), -2);
+  const Value huge = Value::Integer(std::numeric_limits<std::int64_t>::max());
+  const Value sum = huge + Value::Integer(1);
+  EXPECT_EQ(sum.kind(), Value::Kind::kDouble);
+  EXPECT_EQ(sum.ToDouble(), 9223372036854775808.0);
+  EXPECT_EQ((huge * huge).kind(), Value::Kind::kDouble);
+  EXPECT_EQ(Abs(Value::Integer(std::numeric_limits<std::int64_t>::min())).ToDouble(),
+            9223372036854775808.0);
+}
+
+}  // namespace
+}  // namespace ondavi
