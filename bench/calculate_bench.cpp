@@ -1,0 +1,111 @@
+// Speed of one calculation on the worked examples and on the hardest inputs for the factor
+// search, and of the factor search against a candidate-by-candidate search.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "box_panel.h"
+#include "calculate.h"
+#include "literal_find_gcf.h"
+#include "message_prompt.h"
+#include "module1.h"
+
+namespace ondavi::bench {
+namespace {
+
+class SilentPrompt : public MessagePrompt {
+ public:
+  void Show(const std::string&) override {}
+};
+
+struct Case {
+  const char* name;
+  std::array<const char*, 6> operands;
+  const char* operation;
+};
+
+const Case kCases[] = {
+    {"1 1/2 + 2/3", {"1", "1", "2", "", "2", "3"}, "+"},
+    {"1/2 + 1/6", {"", "1", "2", "", "1", "6"}, "+"},
+    {"1/9007199254740881 + 1/3", {"", "1", "9007199254740881", "", "1", "3"}, "+"},
+    {"1/67108859 x 1/67108837", {"", "1", "67108859", "", "1", "67108837"}, "x"},
+    {"1/67108859 + 1/67108837", {"", "1", "67108859", "", "1", "67108837"}, "+"},
+    {"963761198399/963761198400 + 1/963761198400",
+     {"", "963761198399", "963761198400", "", "1", "963761198400"},
+     "+"},
+    {"1/9973 x 1/9967", {"", "1", "9973", "", "1", "9967"}, "x"},
+    {"1/997 x 1/991", {"", "1", "997", "", "1", "991"}, "x"},
+};
+
+void BM_Calculate(benchmark::State& state, const Case& c) {
+  Module1 module;
+  InMemoryBoxPanel boxes;
+  SilentPrompt prompt;
+  module.Operation = c.operation;
+  for (auto _ : state) {
+    for (int i = 0; i < 6; ++i) boxes.SetText(static_cast<Box>(i + 1), c.operands[i]);
+    Calculate(module, boxes, prompt);
+    benchmark::DoNotOptimize(module.Work.data());
+  }
+}
+
+// The one search that 1/997 x 1/991 makes: reducing 1/988027.
+template <void (*Search)(Module1&)>
+void BM_FindGcf(benchmark::State& state) {
+  Module1 module;
+  for (auto _ : state) {
+    module.FirstNumber = 1;
+    module.SecondNumber = 997.0 * 991.0;
+    Search(module);
+    benchmark::DoNotOptimize(module.Gcf);
+  }
+}
+void Factorised(Module1& m) {
+  m.FindGcf();
+}
+BENCHMARK(BM_FindGcf<Factorised>)->Name("FindGcf 1, 988027 (factorised)");
+BENCHMARK(BM_FindGcf<LiteralFindGcf>)->Name("FindGcf 1, 988027 (candidate by candidate)");
+
+// Console output, plus the literal/factorised speed ratio from the medians (or single runs).
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median") {
+        times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const double literal = times_["FindGcf 1, 988027 (candidate by candidate)"];
+    const double factorised = times_["FindGcf 1, 988027 (factorised)"];
+    if (literal > 0 && factorised > 0) {
+      std::printf("speed ratio, candidate by candidate / factorised: %.0fx\n",
+                  literal / factorised);
+    }
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+}  // namespace ondavi::bench
+
+int main(int argc, char** argv) {
+  for (const auto& c : ondavi::bench::kCases) {
+    benchmark::RegisterBenchmark((std::string("Calculate ") + c.name).c_str(),
+                                 ondavi::bench::BM_Calculate, c);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  ondavi::bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
