@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, everything needed to build, run and test
+# the calculator. Packages already present are left alone; apt runs only when
+# something is missing. Must run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+  # toolchain and build
+  g++ cmake ninja-build pkg-config clang-format
+  # core tests and benchmarks
+  googletest libgtest-dev libbenchmark-dev
+  # the window
+  qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
+  # headless window tests, screenshots and the stay-on-top check
+  xvfb xauth x11-utils imagemagick xdotool
+  # Windows glue syntax check
+  g++-mingw-w64-x86-64
+  # fuzzing
+  clang-14 libclang-rt-14-dev
+  # packaging
+  dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,153 @@
+// What the six buttons do, and the message box that shows prompts.
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "calculate.h"
+#include "calculator.h"
+#include "message_box_prompt.h"
+#include "window_test_support.h"
+
+using ondavi::testing::Child;
+using ondavi::testing::TextOf;
+
+class BehaviourTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ondavi::Module1 module_;
+  ondavi::testing::RecordingPrompt prompt_;
+  ondavi::Calculator* window_ = nullptr;
+  ondavi::testing::ModalGuard* guard_ = nullptr;
+
+  void Enter(const QStringList& operands) {
+    for (int box = 1; box <= 6; ++box) {
+      Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box))->setText(operands[box - 1]);
+    }
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Child<QPushButton>(*window_, QLatin1String(button)), Qt::LeftButton);
+  }
+  QStringList Boxes() const {
+    QStringList texts;
+    for (int box = 1; box <= 12; ++box) texts << TextOf(*window_, box);
+    return texts;
+  }
+
+ private slots:
+  void init() {
+    module_.Reset();
+    prompt_.shown.clear();
+    window_ = new ondavi::Calculator(module_, &prompt_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    guard_ = new ondavi::testing::ModalGuard;
+  }
+  void cleanup() {
+    QVERIFY2(!guard_->SawModal(), "an unexpected modal dialog opened");
+    delete guard_;
+    delete window_;
+  }
+
+  void operatorButtonCalculates_data() {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("answers");  // Text7 to Text12
+    QTest::addColumn<QString>("stepLine");
+    QTest::newRow("Add") << "+" << QStringList{"13", "6", "2", "1", "6", "2.16666666666667"}
+                         << " 9/ 6   +   4/ 6\r\n";
+    QTest::newRow("Subtract") << "-" << QStringList{"5", "6", "", "0", "0", "0.833333333333333"}
+                              << " 9/ 6   -   4/ 6\r\n";
+    QTest::newRow("Multiply") << "x" << QStringList{"1", "1", "1", "0", "0", "1"}
+                              << " 3/ 2   x   2/ 3\r\n";
+    QTest::newRow("Divide") << "/" << QStringList{"9", "4", "2", "1", "4", "2.25"}
+                            << " 3/ 2   /   2/ 3\r\n";
+  }
+  void operatorButtonCalculates() {
+    QFETCH(QString, operation);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, stepLine);
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click(QTest::currentDataTag());
+    QCOMPARE(QString::fromStdString(module_.Operation), operation);
+    QCOMPARE(Boxes().mid(6), answers);
+    QCOMPARE(Boxes().mid(0, 6), (QStringList{"1", "1", "2", "", "2", "3"}));
+    const QString work = QString::fromStdString(module_.Work);
+    QVERIFY2(work.startsWith(" 1 1/2   " + operation + "    2/3\r    Becomes \r\n" + stepLine),
+             qPrintable(work));
+    QVERIFY(prompt_.shown.empty());
+  }
+
+  void entryCheckShowsItsMessageAndChangesNothingElse() {
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click("Add");
+    const QStringList before = Boxes();
+    const std::string work = module_.Work;
+    Child<QLineEdit>(*window_, QStringLiteral("Text5"))->setText(QStringLiteral("-2"));
+    Click("Multiply");
+    QCOMPARE(prompt_.shown, std::vector<std::string>{ondavi::kNegativeSignMessage});
+    QStringList expected = before;
+    expected[4] = QStringLiteral("-2");
+    QCOMPARE(Boxes(), expected);
+    QCOMPARE(module_.Work, work);
+  }
+
+  void showWorkShowsTheLastTranscript() {
+    Click("ShowWork");  // before any calculation: an empty message
+    Enter({"", "1", "2", "", "1", "6"});
+    Click("Add");
+    const std::string work = module_.Work;
+    Click("ShowWork");
+    Child<QLineEdit>(*window_, QStringLiteral("Text2"))->setText(QStringLiteral("a"));
+    Click("Add");  // stopped by an entry check
+    Click("ShowWork");
+    Click("cls");
+    Click("ShowWork");
+    QCOMPARE(prompt_.shown,
+             (std::vector<std::string>{"", work, ondavi::kNonNumericMessage, work, work}));
+  }
+
+  void clearEmptiesEveryBoxAndNothingElse() {
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click("Divide");
+    const std::string work = module_.Work;
+    Click("cls");
+    QCOMPARE(Boxes(), QStringList(12, QString()));
+    QCOMPARE(module_.Work, work);
+    QCOMPARE(module_.Operation, std::string("/"));
+    QCOMPARE(Child<QLineEdit>(*window_, QStringLiteral("Text12"))->toolTip(), QString());
+  }
+
+  void messageBoxIsTitledOndaviWithOneOkButton() {
+    delete guard_;  // this test opens a message box on purpose
+    guard_ = nullptr;
+    ondavi::MessageBoxPrompt prompt(window_);
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    qsizetype buttons = 0;
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      title = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      buttons = box->buttons().size();
+      parent = box->parentWidget();
+      box->button(QMessageBox::Ok)->click();
+    });
+    QTimer::singleShot(5000, [] {  // never hang: close whatever is still open
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    prompt.Show(" 1 1/2   +    2/3\r    Becomes \r\n 9/ 6");
+    guard_ = new ondavi::testing::ModalGuard;
+    QCOMPARE(title, QStringLiteral("Ondavi"));
+    QCOMPARE(text, QStringLiteral(" 1 1/2   +    2/3\n    Becomes \n 9/ 6"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(parent, window_);
+  }
+};
+
+ONDAVI_OFFSCREEN_TEST_MAIN(BehaviourTest)
+#include "behaviour_test.moc"

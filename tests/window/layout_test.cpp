@@ -1,0 +1,162 @@
+// The window's controls: names, kinds, captions, places, fonts, focus order and answer boxes.
+#include <QAbstractButton>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "calculator.h"
+#include "window_test_support.h"
+
+using ondavi::testing::Child;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ondavi::Module1 module_;
+  ondavi::testing::RecordingPrompt prompt_;
+  ondavi::Calculator* window_ = nullptr;
+
+ private slots:
+  void init() { window_ = new ondavi::Calculator(module_, &prompt_); }
+  void cleanup() { delete window_; }
+
+  void windowHasItsCaptionAndFixedClientArea() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Free Ondavi - Pellworth"));
+    QCOMPARE(window_->size(), QSize(449, 150));  // 6735 x 2250 twips
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    auto* frame = Child<QGroupBox>(*window_, QStringLiteral("Frame1"));
+    QCOMPARE(frame->title(), QStringLiteral("Simple Ondavi"));
+    QCOMPARE(frame->geometry(), QRect(8, 8, 433, 129));
+  }
+
+  void controlHasItsPlaceAndCaption_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");  // pixels inside the frame: twips / 15
+    const auto row = [](const char* name, const char* caption, int l, int t, int w, int h) {
+      QTest::newRow(name) << QString::fromLatin1(caption) << QRect(l / 15, t / 15, w / 15, h / 15);
+    };
+    row("Text1", "", 360, 600, 495, 375);
+    row("Text2", "", 840, 360, 495, 375);
+    row("Text3", "", 840, 720, 495, 375);
+    row("Text4", "", 1800, 600, 495, 375);
+    row("Text5", "", 2280, 360, 495, 375);
+    row("Text6", "", 2280, 720, 495, 375);
+    row("Text7", "", 3360, 360, 495, 375);
+    row("Text8", "", 3360, 720, 495, 375);
+    row("Add", "+", 1440, 360, 255, 255);
+    row("Subtract", "-", 1440, 600, 255, 255);
+    row("Multiply", "x", 1440, 840, 255, 255);
+    row("Divide", "/", 1440, 1080, 255, 255);
+    row("Label1", "=", 2880, 600, 375, 375);
+    row("Text9", "", 4080, 600, 495, 375);
+    row("Text10", "", 4560, 360, 495, 375);
+    row("Text11", "", 4560, 720, 495, 375);
+    row("Text12", "", 5280, 600, 855, 375);
+    row("Label2", "Mixed Number", 4080, 1200, 1095, 255);
+    row("Label3", "Decimal", 5400, 1200, 615, 255);
+    row("Label4", "Answer", 3360, 1200, 615, 255);
+    row("cls", "clear", 1320, 1440, 495, 315);
+    row("Label5", "Fraction1", 480, 1200, 735, 255);
+    row("Label6", "Fraction2", 1920, 1200, 735, 255);
+    row("ShowWork", "Show Work", 4200, 1440, 1215, 315);
+    row("Shape2", "", 240, 240, 2655, 1575);
+    row("Shape1", "", 3240, 240, 3015, 1575);
+  }
+  void controlHasItsPlaceAndCaption() {
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    QWidget* control = Child(*window_, name);
+    QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(control->geometry(), place);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+      QCOMPARE(button->text(), caption);
+      QVERIFY(!button->accessibleName().isEmpty());
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+      QCOMPARE(label->text(), caption);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+      QCOMPARE(edit->text(), QString());
+      QVERIFY(!edit->accessibleName().isEmpty());
+    } else {
+      auto* shape = qobject_cast<QFrame*>(control);
+      QVERIFY(shape);
+      QCOMPARE(shape->frameShape(), QFrame::Box);
+      QVERIFY(shape->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+  }
+
+  void controlHasItsFont_data() {
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<int>("alignment");
+    for (const char* name : {"Text1", "Text5", "Text8", "Text12", "Add", "Divide"}) {
+      QTest::newRow(name) << 8.25 << 700 << -1;
+    }
+    QTest::newRow("Label1") << 13.5 << 400 << int(Qt::AlignHCenter);
+    QTest::newRow("Label2") << 8.25 << 400 << int(Qt::AlignLeft);
+    QTest::newRow("Label4") << 8.25 << 400 << int(Qt::AlignLeft);
+    QTest::newRow("Label5") << 8.25 << 400 << int(Qt::AlignHCenter);
+    QTest::newRow("cls") << 8.25 << 400 << -1;
+    QTest::newRow("ShowWork") << 8.25 << 400 << -1;
+  }
+  void controlHasItsFont() {
+    QFETCH(double, points);
+    QFETCH(int, weight);
+    QFETCH(int, alignment);
+    QWidget* control = Child(*window_, QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(control->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(int(control->font().weight()), weight);
+    if (alignment >= 0) {
+      QCOMPARE(int(qobject_cast<QLabel*>(control)->alignment() & Qt::AlignHorizontal_Mask),
+               alignment);
+    }
+  }
+
+  void focusFollowsTheTabOrderFromText1() {
+    QCOMPARE(window_->focusWidget(), Child(*window_, QStringLiteral("Text1")));
+    const QStringList expected = {"Text1", "Text2",  "Text3",  "Text4",    "Text5",    "Text6",
+                                  "Text7", "Text8",  "Add",    "Subtract", "Multiply", "Divide",
+                                  "Text9", "Text10", "Text11", "Text12",   "cls",      "ShowWork"};
+    QStringList order;
+    QWidget* w = Child(*window_, QStringLiteral("Text1"));
+    do {
+      if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+      w = w->nextInFocusChain();
+    } while (w != Child(*window_, QStringLiteral("Text1")));
+    QCOMPARE(order, expected);
+  }
+
+  void answerBoxesAreReadOnlyAndOperandBoxesAreNot() {
+    for (int box = 1; box <= 12; ++box) {
+      auto* edit = Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box));
+      QCOMPARE(edit->isReadOnly(), box >= 7);
+    }
+  }
+
+  void aLongAnswerShowsItsBeginningAndWholeTextAsTooltip() {
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    const char* operands[] = {"1", "1", "2", "", "2", "3"};
+    for (int box = 1; box <= 6; ++box) {
+      Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box))
+          ->setText(QLatin1String(operands[box - 1]));
+    }
+    QTest::mouseClick(Child<QPushButton>(*window_, QStringLiteral("Add")), Qt::LeftButton);
+    auto* decimal = Child<QLineEdit>(*window_, QStringLiteral("Text12"));
+    QCOMPARE(decimal->text(), QStringLiteral("2.16666666666667"));
+    QCOMPARE(decimal->cursorPosition(), 0);
+    QCOMPARE(decimal->toolTip(), decimal->text());
+    // The first characters are what is painted: the box is narrower than the text.
+    QVERIFY(decimal->fontMetrics().horizontalAdvance(decimal->text()) > decimal->width());
+    QVERIFY(decimal->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
+            decimal->width() / 2);
+  }
+};
+
+ONDAVI_OFFSCREEN_TEST_MAIN(LayoutTest)
+#include "layout_test.moc"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts the real program on its own Xvfb display and checks, with xprop, that its mapped window
+# is titled "Free Ondavi - Pellworth" and asks to stay above other windows.
+# Usage: stay_on_top_test.sh PATH_TO_ONDAVI
+set -euo pipefail
+program=$1
+title="Free Ondavi - Pellworth"
+
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 640x400x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 display <&"$fd" || { echo "FAIL: Xvfb did not start"; kill $xvfb; exit 1; }
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM
+"$program" >/dev/null 2>&1 &
+app=$!
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+
+window=""
+for _ in $(seq 100); do
+  window=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" 'index($0, t) {print $1; exit}')
+  if [ -n "$window" ] && xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then break; fi
+  window=""
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "FAIL: no mapped window titled \"$title\""; exit 1; }
+
+props=$(xprop -id "$window" _NET_WM_NAME _NET_WM_STATE)
+echo "$props"
+grep -q "_NET_WM_NAME(UTF8_STRING) = \"$title\"" <<<"$props" || { echo "FAIL: title"; exit 1; }
+grep -q '_NET_WM_STATE_ABOVE' <<<"$props" || { echo "FAIL: not above other windows"; exit 1; }
+echo "1 passed, 0 failed"
