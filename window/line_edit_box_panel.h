@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QObject>
 #include <array>
 
 #include "box_panel.h"
 
 namespace ondavi {
 
-// The box panel over the window's twelve text boxes. Writing a box shows the beginning of its
-// text, as a classic text box does, and a read-only box carries its whole text as its tooltip.
+// The box panel over the window's twelve text boxes. A box shows the beginning of its text
+// when it is written and when the focus leaves it, as a classic text box does, and a read-only
+// box carries its whole text as its tooltip.
 class LineEditBoxPanel : public BoxPanel {
  public:
-  explicit LineEditBoxPanel(const std::array<QLineEdit*, kBoxCount>& edits) : edits_(edits) {}
+  explicit LineEditBoxPanel(const std::array<QLineEdit*, kBoxCount>& edits);
 
   std::string Text(Box box) const override;
   void SetText(Box box, const std::string& text) override;
@@ -20,6 +22,13 @@ class LineEditBoxPanel : public BoxPanel {
  private:
   QLineEdit* Edit(Box box) const { return edits_[static_cast<std::size_t>(box) - 1]; }
   std::array<QLineEdit*, kBoxCount> edits_;
+
+  // Scrolls a box back to its beginning when it loses the focus.
+  class ShowBeginningOnFocusOut : public QObject {
+   public:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+  };
+  ShowBeginningOnFocusOut focus_out_filter_;
 };
 
 }  // namespace ondavi

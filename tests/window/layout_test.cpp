@@ -155,6 +155,14 @@ class LayoutTest : public QObject {
     QVERIFY(decimal->fontMetrics().horizontalAdvance(decimal->text()) > decimal->width());
     QVERIFY(decimal->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
             decimal->width() / 2);
+    // Passing through the box with the keyboard selects it all; leaving it shows the beginning.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    decimal->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(decimal->hasFocus());
+    QCOMPARE(decimal->cursorPosition(), decimal->text().size());
+    Child(*window_, QStringLiteral("cls"))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(decimal->cursorPosition(), 0);
   }
 };
 

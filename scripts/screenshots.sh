@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program under Xvfb with a window manager: the
+# window after 1 1/2 + 2/3 is typed and "+" pressed, and the "Show Work" box that follows.
+# Usage: screenshots.sh [PROGRAM [SCALE [OUTPUT_DIR]]]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/dev/app/ondavi}
+scale=${2:-1}
+out=${3:-docs/screenshots}
+suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
+apt-get install -y -q --no-install-recommends openbox xdotool imagemagick >/dev/null
+mkdir -p "$out"
+
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 display <&"$fd"
+export DISPLAY=":$display"
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+xsetroot -solid '#5a7a96' 2>/dev/null || true
+QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+app=$!
+trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Free Ondavi - Pellworth$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+xdotool windowactivate --sync "$window"
+sleep 0.3
+# Text1 has the focus: type 1 1/2 and 2/3, then move on to "+" (three boxes on) and press it.
+xdotool type 1; xdotool key Tab; xdotool type 1; xdotool key Tab; xdotool type 2
+xdotool key Tab Tab; xdotool type 2; xdotool key Tab; xdotool type 3
+xdotool key Tab Tab Tab space
+sleep 0.5
+import -frame -window "$window" "$out/calculator$suffix.png"
+
+# From "+" nine steps on is "Show Work".
+for _ in $(seq 9); do xdotool key Tab; done
+xdotool key space
+sleep 0.8
+import -window root "$out/show-work$suffix.full.png"
+convert "$out/show-work$suffix.full.png" -fuzz 2% -trim +repage "$out/show-work$suffix.png"
+rm -f "$out/show-work$suffix.full.png"
+xdotool key Return
+echo "Screenshots in $out"
