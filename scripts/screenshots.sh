@@ -8,7 +8,7 @@ program=${1:-build/dev/app/ondavi}
 scale=${2:-1}
 out=${3:-docs/screenshots}
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
-apt-get install -y -q --no-install-recommends openbox xdotool imagemagick >/dev/null
+bash scripts/install-deps.sh
 mkdir -p "$out"
 
 exec {fd}<> <(:)
