@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "conversions.h"
 #include "transcript.h"
@@ -37,12 +38,16 @@ Value ImproperNumerator(const Value& whole, const Value& num, const Value& den) 
   return den * whole + num;
 }
 
-// Divides numerator and denominator by gcf when both are whole numbers in the signed 32-bit
-// range that integer division works in; otherwise leaves both as they are, so a fraction is never
-// half reduced. Tells whether it divided.
+// Divides numerator and denominator by gcf when all three are whole numbers in the signed
+// 32-bit range that integer division works in; otherwise leaves both as they are, so a fraction
+// is never half reduced. Zero over zero (a mixed number without a fraction) becomes 0 and 0
+// whatever the factor. Tells whether it divided.
 bool DivideBoth(Value& num, Value& den, double gcf) {
-  if (!num.IsWhole() || !den.IsWhole() || !FitsInt32(num) || !FitsInt32(den)) return false;
-  const Value factor = Value::Double(gcf);
+  const Value zero = Value::Integer(0);
+  const Value factor = num == zero && den == zero ? Value::Integer(1) : Value::Double(gcf);
+  for (const Value* v : {&std::as_const(num), &std::as_const(den), &factor}) {
+    if (!v->IsWhole() || !FitsInt32(*v)) return false;
+  }
   num = IntDiv(num, factor);
   den = IntDiv(den, factor);
   return true;
