@@ -6,16 +6,10 @@
 
 #include "box_panel.h"
 #include "calculate.h"
-#include "message_prompt.h"
 #include "module1.h"
+#include "recording_prompt.h"
 
 namespace ondavi::testing {
-
-class RecordingPrompt : public MessagePrompt {
- public:
-  void Show(const std::string& prompt) override { shown.push_back(prompt); }
-  std::vector<std::string> shown;
-};
 
 // The six operand texts, Text1 to Text6.
 using Operands = std::array<std::string, 6>;

@@ -9,8 +9,8 @@
 #include "message_box_prompt.h"
 #include "window_test_support.h"
 
+using ondavi::testing::BoxOf;
 using ondavi::testing::Child;
-using ondavi::testing::TextOf;
 
 class BehaviourTest : public QObject {
   Q_OBJECT
@@ -21,19 +21,9 @@ class BehaviourTest : public QObject {
   ondavi::Calculator* window_ = nullptr;
   ondavi::testing::ModalGuard* guard_ = nullptr;
 
-  void Enter(const QStringList& operands) {
-    for (int box = 1; box <= 6; ++box) {
-      Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box))->setText(operands[box - 1]);
-    }
-  }
-  void Click(const char* button) {
-    QTest::mouseClick(Child<QPushButton>(*window_, QLatin1String(button)), Qt::LeftButton);
-  }
-  QStringList Boxes() const {
-    QStringList texts;
-    for (int box = 1; box <= 12; ++box) texts << TextOf(*window_, box);
-    return texts;
-  }
+  void Enter(const QStringList& operands) { ondavi::testing::Enter(*window_, operands); }
+  void Click(const char* button) { ondavi::testing::Click(*window_, QLatin1String(button)); }
+  QStringList Boxes() const { return ondavi::testing::Boxes(*window_); }
 
  private slots:
   void init() {
@@ -83,7 +73,7 @@ class BehaviourTest : public QObject {
     Click("Add");
     const QStringList before = Boxes();
     const std::string work = module_.Work;
-    Child<QLineEdit>(*window_, QStringLiteral("Text5"))->setText(QStringLiteral("-2"));
+    BoxOf(*window_, 5)->setText(QStringLiteral("-2"));
     Click("Multiply");
     QCOMPARE(prompt_.shown, std::vector<std::string>{ondavi::kNegativeSignMessage});
     QStringList expected = before;
@@ -98,7 +88,7 @@ class BehaviourTest : public QObject {
     Click("Add");
     const std::string work = module_.Work;
     Click("ShowWork");
-    Child<QLineEdit>(*window_, QStringLiteral("Text2"))->setText(QStringLiteral("a"));
+    BoxOf(*window_, 2)->setText(QStringLiteral("a"));
     Click("Add");  // stopped by an entry check
     Click("ShowWork");
     Click("cls");
@@ -115,7 +105,7 @@ class BehaviourTest : public QObject {
     QCOMPARE(Boxes(), QStringList(12, QString()));
     QCOMPARE(module_.Work, work);
     QCOMPARE(module_.Operation, std::string("/"));
-    QCOMPARE(Child<QLineEdit>(*window_, QStringLiteral("Text12"))->toolTip(), QString());
+    QCOMPARE(BoxOf(*window_, 12)->toolTip(), QString());
   }
 
   void messageBoxIsTitledOndaviWithOneOkButton() {

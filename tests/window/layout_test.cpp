@@ -133,21 +133,16 @@ class LayoutTest : public QObject {
 
   void answerBoxesAreReadOnlyAndOperandBoxesAreNot() {
     for (int box = 1; box <= 12; ++box) {
-      auto* edit = Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box));
-      QCOMPARE(edit->isReadOnly(), box >= 7);
+      QCOMPARE(ondavi::testing::BoxOf(*window_, box)->isReadOnly(), box >= 7);
     }
   }
 
   void aLongAnswerShowsItsBeginningAndWholeTextAsTooltip() {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
-    const char* operands[] = {"1", "1", "2", "", "2", "3"};
-    for (int box = 1; box <= 6; ++box) {
-      Child<QLineEdit>(*window_, QStringLiteral("Text%1").arg(box))
-          ->setText(QLatin1String(operands[box - 1]));
-    }
-    QTest::mouseClick(Child<QPushButton>(*window_, QStringLiteral("Add")), Qt::LeftButton);
-    auto* decimal = Child<QLineEdit>(*window_, QStringLiteral("Text12"));
+    ondavi::testing::Enter(*window_, {"1", "1", "2", "", "2", "3"});
+    ondavi::testing::Click(*window_, QStringLiteral("Add"));
+    QLineEdit* decimal = ondavi::testing::BoxOf(*window_, 12);
     QCOMPARE(decimal->text(), QStringLiteral("2.16666666666667"));
     QCOMPARE(decimal->cursorPosition(), 0);
     QCOMPARE(decimal->toolTip(), decimal->text());

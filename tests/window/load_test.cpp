@@ -10,7 +10,8 @@
 #include "calculator.h"
 #include "window_test_support.h"
 
-using ondavi::testing::Child;
+using ondavi::testing::BoxOf;
+using ondavi::testing::Click;
 using ondavi::testing::TextOf;
 
 class LoadTest : public QObject {
@@ -32,15 +33,13 @@ class LoadTest : public QObject {
     const auto enter_random = [&] {
       for (int box = 1; box <= 6; ++box) {
         if (rng() % 2) {
-          Child<QLineEdit>(window, QStringLiteral("Text%1").arg(box))
-              ->setText(tokens[static_cast<qsizetype>(rng() % tokens.size())]);
+          BoxOf(window, box)->setText(tokens[static_cast<qsizetype>(rng() % tokens.size())]);
         }
       }
     };
     for (int click = 0; click < 10'000; ++click) {
       enter_random();
-      QTest::mouseClick(Child<QPushButton>(window, QLatin1String(buttons[rng() % 6])),
-                        Qt::LeftButton);
+      Click(window, QLatin1String(buttons[rng() % 6]));
     }
 
     // The last calculation, repeated on a fresh core from the same twelve box texts.
@@ -55,7 +54,7 @@ class LoadTest : public QObject {
     ondavi::testing::RecordingPrompt fresh_prompt;
     ondavi::Calculate(fresh, fresh_boxes, fresh_prompt);
     prompt.shown.clear();
-    QTest::mouseClick(Child<QPushButton>(window, QStringLiteral("Divide")), Qt::LeftButton);
+    Click(window, QStringLiteral("Divide"));
 
     for (int box = 1; box <= ondavi::kBoxCount; ++box) {
       QCOMPARE(TextOf(window, box).toStdString(), fresh_boxes.Text(static_cast<ondavi::Box>(box)));

@@ -1,27 +1,20 @@
 #pragma once
 
-// Shared by the window tests: a recording message prompt, lookup of the window's controls by
-// name, a guard that fails a test when an unexpected modal dialog appears (instead of hanging),
+// Shared by the window tests: lookup of the window's controls by name, typing into and clicking
+// them, a guard that fails a test when an unexpected modal dialog appears (instead of hanging),
 // and a main() that forces the offscreen platform.
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPointer>
+#include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <string>
-#include <vector>
 
-#include "message_prompt.h"
+#include "recording_prompt.h"
 
 namespace ondavi::testing {
-
-class RecordingPrompt : public MessagePrompt {
- public:
-  void Show(const std::string& prompt) override { shown.push_back(prompt); }
-  std::vector<std::string> shown;
-};
 
 template <typename T = QWidget>
 T* Child(const QWidget& window, const QString& name) {
@@ -30,8 +23,28 @@ T* Child(const QWidget& window, const QString& name) {
   return child;
 }
 
+inline QLineEdit* BoxOf(const QWidget& window, int box) {
+  return Child<QLineEdit>(window, QStringLiteral("Text%1").arg(box));
+}
+
 inline QString TextOf(const QWidget& window, int box) {
-  return Child<QLineEdit>(window, QStringLiteral("Text%1").arg(box))->text();
+  return BoxOf(window, box)->text();
+}
+
+// The twelve box texts, Text1 to Text12.
+inline QStringList Boxes(const QWidget& window) {
+  QStringList texts;
+  for (int box = 1; box <= 12; ++box) texts << TextOf(window, box);
+  return texts;
+}
+
+// Fills the six operand boxes, Text1 to Text6.
+inline void Enter(const QWidget& window, const QStringList& operands) {
+  for (int box = 1; box <= 6; ++box) BoxOf(window, box)->setText(operands[box - 1]);
+}
+
+inline void Click(const QWidget& window, const QString& button) {
+  QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
 }
 
 // Closes any modal dialog that opens while it watches, and remembers that one did.
