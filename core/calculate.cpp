@@ -53,11 +53,15 @@ bool DivideBoth(Value& num, Value& den, double gcf) {
   return true;
 }
 
-// Rewrites the numerator boxes in plain digits, dropping a minus sign that a lone "-" in a whole
-// box moved there.
-void RestoreNumerators(BoxPanel& boxes, char separator) {
-  boxes.SetText(Text2, BoxText(Abs(ValOf(boxes, Text2)), separator));
-  boxes.SetText(Text5, BoxText(Abs(ValOf(boxes, Text5)), separator));
+// Rewrites the numerator boxes in plain digits: without the minus sign that a lone "-" in a
+// whole box moved there, without leading zeros, and "0" when empty. The digits themselves stay as
+// typed, however many there are, so the box still passes the entry checks next time.
+void RestoreNumerators(BoxPanel& boxes) {
+  for (Box box : {Text2, Text5}) {
+    const std::string text = boxes.Text(box);
+    const std::size_t first = text.find_first_not_of("-0");
+    boxes.SetText(box, first == std::string::npos ? "0" : text.substr(first));
+  }
 }
 
 }  // namespace
@@ -194,7 +198,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
 
     // Output. A negative answer is written in the transcript form so that its numerator and
     // denominator line up behind the minus sign.
-    RestoreNumerators(boxes, sep);
+    RestoreNumerators(boxes);
     if (negFlag == one) {
       boxes.SetText(Text7, "-" + Str(resultNum));
       boxes.SetText(Text8, " " + Str(resultDen));
@@ -209,7 +213,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   } catch (const Failure& failure) {
     const std::string message = FailureMessage(failure.kind());
     ClearAnswers(boxes);
-    RestoreNumerators(boxes, sep);
+    RestoreNumerators(boxes);
     m.Work += transcript::FailureLines(message, answer_written);
     prompt.Show(message);
   }

@@ -233,7 +233,7 @@ void CheckBoxes(const ondavi::InMemoryBoxPanel& boxes, const ondavi::InMemoryBox
     if (boxes.Text(box) != before.Text(box)) Violation("a whole-number box was rewritten", boxes);
   }
   for (Box box : {Box::Text2, Box::Text3, Box::Text5, Box::Text6}) {
-    if (boxes.Text(box).empty() || !OnlyChars(boxes.Text(box), "0123456789.E+")) {
+    if (!IsDigits(boxes.Text(box))) {
       Violation("a fraction box holds what the calculator cannot write", boxes);
     }
   }
