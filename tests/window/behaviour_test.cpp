@@ -7,6 +7,7 @@
 #include "calculate.h"
 #include "calculator.h"
 #include "message_box_prompt.h"
+#include "stay_on_top.h"
 #include "window_test_support.h"
 
 using ondavi::testing::BoxOf;
@@ -106,6 +107,39 @@ class BehaviourTest : public QObject {
     QCOMPARE(module_.Work, work);
     QCOMPARE(module_.Operation, std::string("/"));
     QCOMPARE(BoxOf(*window_, 12)->toolTip(), QString());
+  }
+
+  void waylandSessionsRunThroughXWaylandUnlessAPlatformIsChosen_data() {
+    QTest::addColumn<QByteArray>("session");
+    QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM before the call
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("wayland") << QByteArray("wayland") << QByteArray() << QByteArray()
+                             << QByteArray("xcb");
+    QTest::newRow("x11") << QByteArray("x11") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("user's choice")
+        << QByteArray("wayland") << QByteArray("wayland") << QByteArray() << QByteArray("wayland");
+    QTest::newRow("command line") << QByteArray("wayland") << QByteArray()
+                                  << QByteArray("-platform") << QByteArray();
+  }
+  void waylandSessionsRunThroughXWaylandUnlessAPlatformIsChosen() {
+    QFETCH(QByteArray, session);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, expected);
+    const char* names[] = {"QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "DISPLAY", "WAYLAND_DISPLAY"};
+    QByteArray saved[4];
+    for (int i = 0; i < 4; ++i) saved[i] = qgetenv(names[i]);
+    qputenv("QT_QPA_PLATFORM", chosen);
+    qputenv("XDG_SESSION_TYPE", session);
+    qputenv("DISPLAY", ":0");
+    qunsetenv("WAYLAND_DISPLAY");
+    char program[] = "ondavi";
+    char* argv[] = {program, argument.data(), nullptr};
+    ondavi::PreferPlatformThatCanStayOnTop(argument.isEmpty() ? 1 : 2, argv);
+    const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 0; i < 4; ++i) qputenv(names[i], saved[i]);
+    QCOMPARE(result, expected);
   }
 
   void messageBoxIsTitledOndaviWithOneOkButton() {
