@@ -196,12 +196,14 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
     const double w = std::fabs(*whole);
     const double part_den = *mixed_den == 0 ? 1 : *mixed_den;
     const double part_num = *mixed_den == 0 ? 0 : *mixed_num;
-    if (part_num >= part_den) Violation("mixed fraction is not proper", boxes);
-    if (w < 1e15 && part_den < 1e15 && part_num < 1e15 &&
-        (static_cast<i128>(w) * static_cast<i128>(part_den) + static_cast<i128>(part_num)) *
-                e.den !=
-            magnitude_num * static_cast<i128>(part_den)) {
-      Violation("mixed number differs from the exact value", boxes);
+    // Parts from 1E+15 up are shown to 15 significant digits only; below, they are exact.
+    if (w < 1e15 && part_den < 1e15 && part_num < 1e15) {
+      if (part_num >= part_den) Violation("mixed fraction is not proper", boxes);
+      if ((static_cast<i128>(w) * static_cast<i128>(part_den) + static_cast<i128>(part_num)) *
+              e.den !=
+          magnitude_num * static_cast<i128>(part_den)) {
+        Violation("mixed number differs from the exact value", boxes);
+      }
     }
   } else if (*whole != 0 || boxes.Text(Box::Text10) != "0" || boxes.Text(Box::Text11) != "0") {
     Violation("a proper fraction has a mixed number", boxes);
