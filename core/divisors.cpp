@@ -10,18 +10,40 @@ namespace {
 using u64 = std::uint64_t;
 __extension__ typedef unsigned __int128 u128;  // products of two 64-bit residues
 
-u64 MulMod(u64 a, u64 b, u64 m) {
-  return static_cast<u64>(static_cast<u128>(a) * b % m);
-}
+// Arithmetic modulo an odd n in Montgomery form (x is held as x * 2^64 mod n), which replaces
+// the 128-bit division of a plain modular product with two multiplications.
+class Montgomery {
+ public:
+  explicit Montgomery(u64 n) : n_(n), inverse_(Inverse(n)), r2_(static_cast<u64>(R2(n))) {}
 
-u64 PowMod(u64 base, u64 exponent, u64 m) {
-  u64 result = 1 % m;
-  for (base %= m; exponent > 0; exponent >>= 1) {
-    if (exponent & 1) result = MulMod(result, base, m);
-    base = MulMod(base, base, m);
+  u64 To(u64 x) const { return Reduce(static_cast<u128>(x % n_) * r2_); }
+  u64 Multiply(u64 a, u64 b) const { return Reduce(static_cast<u128>(a) * b); }
+  u64 Add(u64 a, u64 b) const {  // a, b < n
+    const u64 sum = a + b;
+    return sum < a || sum >= n_ ? sum - n_ : sum;
   }
-  return result;
-}
+  u64 One() const { return To(1); }
+
+ private:
+  // x / 2^64 mod n, for x < n * 2^64.
+  u64 Reduce(u128 x) const {
+    const u64 m = static_cast<u64>(x) * inverse_;
+    const u64 high = static_cast<u64>(x >> 64);
+    const u64 mn_high = static_cast<u64>((static_cast<u128>(m) * n_) >> 64);
+    return high >= mn_high ? high - mn_high : high - mn_high + n_;
+  }
+  static u64 Inverse(u64 n) {  // n^-1 mod 2^64 by Newton's iteration
+    u64 inverse = n;
+    for (int i = 0; i < 5; ++i) inverse *= 2 - n * inverse;
+    return inverse;
+  }
+  static u128 R2(u64 n) {                // 2^128 mod n
+    const u128 r = (u128{1} << 64) % n;  // 2^64 mod n
+    return r * r % n;
+  }
+
+  u64 n_, inverse_, r2_;
+};
 
 // Trial division removes these primes before rho runs; rho then only meets factors above 97.
 constexpr std::array<u64, 25> kSmallPrimes = {2,  3,  5,  7,  11, 13, 17, 19, 23, 29, 31, 37, 41,
@@ -29,9 +51,12 @@ constexpr std::array<u64, 25> kSmallPrimes = {2,  3,  5,  7,  11, 13, 17, 19, 23
 
 // A non-trivial factor of the odd composite n, by Brent's variant of Pollard's rho.
 u64 FindFactor(u64 n) {
+  const Montgomery mod(n);
   for (u64 c = 1;; ++c) {
-    const auto f = [&](u64 x) { return (MulMod(x, x, n) + c) % n; };
-    u64 y = 2, x = 2, saved = 2, product = 1, g = 1;
+    const u64 increment = mod.To(c);
+    const auto f = [&](u64 x) { return mod.Add(mod.Multiply(x, x), increment); };
+    const u64 start = mod.To(2);
+    u64 y = start, x = start, saved = start, product = mod.One(), g = 1;
     constexpr u64 kBatch = 128;  // gcd once per batch of multiplied differences
     for (u64 r = 1; g == 1; r <<= 1) {
       x = y;
@@ -40,7 +65,7 @@ u64 FindFactor(u64 n) {
         saved = y;
         for (u64 i = 0; i < std::min(kBatch, r - k); ++i) {
           y = f(y);
-          product = MulMod(product, x > y ? x - y : y - x, n);
+          product = mod.Multiply(product, x > y ? x - y : y - x);
         }
         g = std::gcd(product, n);
       }
@@ -76,14 +101,21 @@ bool IsPrime(u64 n) {
   u64 d = n - 1;
   int s = 0;
   for (; d % 2 == 0; d /= 2) ++s;
+  const Montgomery mod(n);
+  const u64 one = mod.One();
+  const u64 minus_one = mod.To(n - 1);
   // These bases decide primality for every n below 2^64.
   for (u64 a : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
-    u64 x = PowMod(a, d, n);
-    if (x == 1 || x == n - 1) continue;
+    u64 x = one;
+    for (u64 base = mod.To(a), e = d; e > 0; e >>= 1) {
+      if (e & 1) x = mod.Multiply(x, base);
+      base = mod.Multiply(base, base);
+    }
+    if (x == one || x == minus_one) continue;
     bool composite = true;
     for (int i = 1; i < s && composite; ++i) {
-      x = MulMod(x, x, n);
-      composite = x != n - 1;
+      x = mod.Multiply(x, x);
+      composite = x != minus_one;
     }
     if (composite) return false;
   }

@@ -33,7 +33,7 @@ std::vector<double> FactorList(double number) {
 void Module1::FindGcf() {
   if (SecondNumber < FirstNumber) std::swap(FirstNumber, SecondNumber);
   FactorsA = FactorList(FirstNumber);
-  FactorsB = FactorList(SecondNumber);
+  FactorsB = SecondNumber == FirstNumber ? FactorsA : FactorList(SecondNumber);
 
   const bool whole_pair = IsCountable(FirstNumber) && IsCountable(SecondNumber) && SecondNumber > 0;
   if (!whole_pair) {
