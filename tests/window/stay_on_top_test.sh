@@ -12,9 +12,13 @@ xvfb=$!
 read -r -t 10 display <&"$fd" || { echo "FAIL: Xvfb did not start"; kill $xvfb; exit 1; }
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
-"$program" >/dev/null 2>&1 &
+# Wait until the server takes connections, and let it shut down fully at the end, so that a
+# server still stopping cannot take the display away from the next one.
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+log=$(mktemp)
+"$program" >"$log" 2>&1 &
 app=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+trap 'kill $app $xvfb 2>/dev/null; wait $app $xvfb 2>/dev/null; rm -f "$log"; true' EXIT
 
 window=""
 for _ in $(seq 100); do
@@ -23,7 +27,11 @@ for _ in $(seq 100); do
   window=""
   sleep 0.1
 done
-[ -n "$window" ] || { echo "FAIL: no mapped window titled \"$title\""; exit 1; }
+if [ -z "$window" ]; then
+  echo "FAIL: no mapped window titled \"$title\"; the program said:"
+  cat "$log"
+  exit 1
+fi
 
 props=$(xprop -id "$window" _NET_WM_NAME _NET_WM_STATE)
 echo "$props"
