@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
 

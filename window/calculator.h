@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <numeric>
+#include <algorithm>
 #include <vector>
 
 #include "divisors.h"

@@ -21,7 +21,7 @@ app=$!
 trap 'kill $app $xvfb 2>/dev/null; wait $app $xvfb 2>/dev/null; rm -f "$log"; true' EXIT
 
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s on a busy machine
   window=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" 'index($0, t) {print $1; exit}')
   if [ -n "$window" ] && xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then break; fi
   window=""
