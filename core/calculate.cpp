@@ -27,8 +27,12 @@ bool OperandsInRange(const BoxPanel& boxes) {
   return true;
 }
 
-Value ValOf(const BoxPanel& boxes, Box box) {
-  return Value::Double(Val(boxes.Text(box)));
+std::size_t Index(Box box) {
+  return static_cast<std::size_t>(box) - 1;
+}
+
+Value ValOf(const transcript::OperandTexts& texts, Box box) {
+  return Value::Double(Val(texts[Index(box)]));
 }
 
 // The numerator of whole + num/den over den. A negative whole number's sign belongs to the whole
@@ -53,13 +57,13 @@ bool DivideBoth(Value& num, Value& den, double gcf) {
   return true;
 }
 
-// Rewrites the numerator boxes in plain digits: without the minus sign that a lone "-" in a
-// whole box moved there, without leading zeros, and "0" when empty. The digits themselves stay as
-// typed, however many there are, so the box still passes the entry checks next time.
+// Rewrites the numerator boxes in plain digits: without leading zeros, and "0" when empty. The
+// digits themselves stay as typed, however many there are, so the box still passes the entry checks
+// next time.
 void RestoreNumerators(BoxPanel& boxes) {
   for (Box box : {Text2, Text5}) {
     const std::string text = boxes.Text(box);
-    const std::size_t first = text.find_first_not_of("-0");
+    const std::size_t first = text.find_first_not_of('0');
     boxes.SetText(box, first == std::string::npos ? "0" : text.substr(first));
   }
 }
@@ -111,18 +115,22 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     boxes.SetText(Text6, "1");
     boxes.SetText(Text5, "0");
   }
-  if (boxes.Text(Text1) == "-") boxes.SetText(Text2, "-" + boxes.Text(Text2));
-  if (boxes.Text(Text4) == "-") boxes.SetText(Text5, "-" + boxes.Text(Text5));
+  // The sign moves in the operand texts this run reads rather than in the box, which holds no more
+  // characters than a numerator may have and would lose its last digit to the sign.
+  transcript::OperandTexts t;
+  for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) t[Index(box)] = boxes.Text(box);
+  if (t[Index(Text1)] == "-") t[Index(Text2)] = "-" + t[Index(Text2)];
+  if (t[Index(Text4)] == "-") t[Index(Text5)] = "-" + t[Index(Text5)];
   ClearAnswers(boxes);
 
   // Reading the operands.
-  whole1 = ValOf(boxes, Text1);
-  num1 = ValOf(boxes, Text2);
-  den1 = ValOf(boxes, Text3);
-  whole2 = ValOf(boxes, Text4);
-  num2 = ValOf(boxes, Text5);
-  den2 = ValOf(boxes, Text6);
-  m.Work = transcript::OperandsLine(boxes, m.Operation);
+  whole1 = ValOf(t, Text1);
+  num1 = ValOf(t, Text2);
+  den1 = ValOf(t, Text3);
+  whole2 = ValOf(t, Text4);
+  num2 = ValOf(t, Text5);
+  den2 = ValOf(t, Text6);
+  m.Work = transcript::OperandsLine(t, m.Operation);
 
   // From here on an operation that fails (division by zero, a number beyond the double range)
   // ends the run: the answer boxes stay empty and the transcript ends with the message.

@@ -13,12 +13,10 @@ std::string Fraction(const Value& num, const Value& den) {
 
 }  // namespace
 
-std::string OperandsLine(const BoxPanel& boxes, const std::string& operation) {
-  const auto t = [&](Box box) { return boxes.Text(box); };
+std::string OperandsLine(const OperandTexts& t, const std::string& operation) {
   // A lone CR breaks the line in a message box, so "Becomes" stands on a line of its own.
-  return " " + t(Box::Text1) + " " + t(Box::Text2) + "/" + t(Box::Text3) + " " + "  " + operation +
-         "   " + t(Box::Text4) + " " + t(Box::Text5) + "/" + t(Box::Text6) + "\r" + "    Becomes " +
-         kLineEnd;
+  return " " + t[0] + " " + t[1] + "/" + t[2] + " " + "  " + operation + "   " + t[3] + " " + t[4] +
+         "/" + t[5] + "\r" + "    Becomes " + kLineEnd;
 }
 
 std::string StepLine(const Value& num1, const Value& den1, const std::string& operation,

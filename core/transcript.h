@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
 
-#include "box_panel.h"
 #include "value.h"
 
 // The lines of the work transcript that "Show Work" displays. Lines end in CR LF; numbers are in
@@ -11,8 +11,11 @@ namespace ondavi::transcript {
 
 inline constexpr char kLineEnd[] = "\r\n";
 
+// The texts of the six operand boxes, Text1 to Text6, as a calculation reads them.
+using OperandTexts = std::array<std::string, 6>;
+
 // The operands as typed and the operator, then "Becomes" on a line of its own.
-std::string OperandsLine(const BoxPanel& boxes, const std::string& operation);
+std::string OperandsLine(const OperandTexts& texts, const std::string& operation);
 
 // One fraction, the operator and the other fraction: the operands over their common denominator,
 // and for division the product that replaces it.

@@ -12,7 +12,7 @@ packages=(
   # the window
   qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
   # headless window tests, screenshots and the stay-on-top check
-  xvfb xauth x11-utils imagemagick xdotool openbox
+  xvfb xauth x11-utils imagemagick xdotool openbox xclip
   # Windows glue syntax check
   g++-mingw-w64-x86-64
   # fuzzing

@@ -1,6 +1,7 @@
 #include "line_edit_box_panel.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLocale>
 
 namespace ondavi {
@@ -9,10 +10,14 @@ LineEditBoxPanel::LineEditBoxPanel(const std::array<QLineEdit*, kBoxCount>& edit
   for (QLineEdit* edit : edits_) edit->installEventFilter(&focus_out_filter_);
 }
 
+// Only when the user moves on to another control. A context menu opening over the box, a message
+// box opening over the window or the window losing the focus leaves the box as the user left it,
+// so that typing, pasting or copying afterwards works on the same caret and selection.
 bool LineEditBoxPanel::ShowBeginningOnFocusOut::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
-    if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->setCursorPosition(0);
-  }
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return false;
+  if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->setCursorPosition(0);
   return false;
 }
 

@@ -9,7 +9,7 @@
 namespace ondavi {
 
 // The box panel over the window's twelve text boxes. A box shows the beginning of its text
-// when it is written and when the focus leaves it, as a classic text box does, and a read-only
+// when it is written and when the user moves the focus on to another control, and a read-only
 // box carries its whole text as its tooltip.
 class LineEditBoxPanel : public BoxPanel {
  public:
@@ -23,7 +23,7 @@ class LineEditBoxPanel : public BoxPanel {
   QLineEdit* Edit(Box box) const { return edits_[static_cast<std::size_t>(box) - 1]; }
   std::array<QLineEdit*, kBoxCount> edits_;
 
-  // Scrolls a box back to its beginning when it loses the focus.
+  // Scrolls a box back to its beginning when the user moves on from it.
   class ShowBeginningOnFocusOut : public QObject {
    public:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -69,6 +69,45 @@ class BehaviourTest : public QObject {
     QVERIFY(prompt_.shown.empty());
   }
 
+  // Where the focus goes decides whether a box keeps its caret and selection: moving on to
+  // another control shows the box's beginning; a context menu, a message box or another window
+  // taking the focus leaves the box as the user left it.
+  void boxKeepsCaretAndSelectionUnlessTheUserMovesOn_data() {
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("context menu") << Qt::PopupFocusReason << 3 << "23";
+    QTest::newRow("other window") << Qt::ActiveWindowFocusReason << 3 << "23";
+    QTest::newRow("tab") << Qt::TabFocusReason << 0 << "";
+    QTest::newRow("mouse") << Qt::MouseFocusReason << 0 << "";
+  }
+  void boxKeepsCaretAndSelectionUnlessTheUserMovesOn() {
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(int, caret);
+    QFETCH(QString, selected);
+    for (int box : {2, 12}) {  // an operand box and a read-only answer box
+      QLineEdit* edit = BoxOf(*window_, box);
+      edit->setText(QStringLiteral("1234"));
+      edit->setFocus();
+      edit->setSelection(1, 2);
+      QFocusEvent focus_out(QEvent::FocusOut, reason);
+      QApplication::sendEvent(edit, &focus_out);
+      QCOMPARE(edit->text(), QStringLiteral("1234"));
+      QCOMPARE(edit->cursorPosition(), caret);
+      QCOMPARE(edit->selectedText(), selected);
+    }
+  }
+
+  // A lone "-" moves in front of the numerator; a numerator as long as the box takes keeps its
+  // last digit.
+  void loneMinusKeepsEveryDigitOfAFullNumerator() {
+    const QString numerator = QString(BoxOf(*window_, 2)->maxLength() - 1, QLatin1Char('0')) + "5";
+    Enter({"-", numerator, "7", "", "", ""});
+    Click("Add");
+    QCOMPARE(Boxes(), (QStringList{"-", "5", "7", "", "0", "1", "- 5", "  7", "- 0", "0", "0",
+                                   "-0.714285714285714"}));
+  }
+
   void entryCheckShowsItsMessageAndChangesNothingElse() {
     Enter({"1", "1", "2", "", "2", "3"});
     Click("Add");
