@@ -1,6 +1,7 @@
 #include "calculate.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -42,19 +43,38 @@ Value ImproperNumerator(const Value& whole, const Value& num, const Value& den) 
   return den * whole + num;
 }
 
-// Divides numerator and denominator by gcf when all three are whole numbers in the signed
-// 32-bit range that integer division works in; otherwise leaves both as they are, so a fraction
-// is never half reduced. Zero over zero (a mixed number without a fraction) becomes 0 and 0
-// whatever the factor. Tells whether it divided.
+// Doubles hold every whole number up to 2^53 exactly.
+constexpr double kLargestExactWhole = 9007199254740992.0;
+
+bool IsExactWhole(const Value& v) {
+  const double d = v.ToDouble();
+  return v.IsWhole() && d >= 0 && d <= kLargestExactWhole;
+}
+
+// Divides numerator and denominator by gcf, exactly, when both are whole numbers from 0 up to
+// 2^53 and gcf one from 1 up to 2^53; otherwise leaves both as they are, so that a fraction is
+// never half reduced and no fractional value is rounded into another. Zero over zero (a mixed
+// number without a fraction) becomes 0 and 0 whatever the factor. Tells whether it divided.
 bool DivideBoth(Value& num, Value& den, double gcf) {
   const Value zero = Value::Integer(0);
   const Value factor = num == zero && den == zero ? Value::Integer(1) : Value::Double(gcf);
-  for (const Value* v : {&std::as_const(num), &std::as_const(den), &factor}) {
-    if (!v->IsWhole() || !FitsInt32(*v)) return false;
+  if (!IsExactWhole(num) || !IsExactWhole(den) || !IsExactWhole(factor) || factor == zero) {
+    return false;
   }
-  num = IntDiv(num, factor);
-  den = IntDiv(den, factor);
+  const auto divisor = static_cast<std::uint64_t>(factor.ToDouble());
+  num = Value::Double(static_cast<double>(static_cast<std::uint64_t>(num.ToDouble()) / divisor));
+  den = Value::Double(static_cast<double>(static_cast<std::uint64_t>(den.ToDouble()) / divisor));
   return true;
+}
+
+// FindGcf where only Gcf is read: a product beyond the double range fails only the least common
+// multiple, which then stays as it was, and the calculation goes on with the factor.
+void FindGcfForFactor(Module1& m) {
+  try {
+    m.FindGcf();
+  } catch (const Failure& failure) {
+    if (failure.kind() != FailureKind::kOverflow) throw;
+  }
 }
 
 // Rewrites the numerator boxes in plain digits: without leading zeros, and "0" when empty. The
@@ -100,6 +120,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     }
   }
   entry.clear();
+  m.ForgetFactorLists();
   if (!OperandsInRange(boxes)) {
     prompt.Show(kTooLargeMessage);
     return;
@@ -183,7 +204,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     }
     m.FirstNumber = resultNum.ToDouble();
     m.SecondNumber = resultDen.ToDouble();
-    m.FindGcf();
+    FindGcfForFactor(m);
     const bool reduced = DivideBoth(resultNum, resultDen, m.Gcf);
     boxes.SetText(Text7, BoxText(resultNum, sep));
     boxes.SetText(Text8, BoxText(resultDen, sep));
@@ -200,7 +221,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       if (mixedNum == zero) {
         mixedDen = zero;
       } else {
-        m.FindGcf();
+        FindGcfForFactor(m);
       }
     }
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "failure.h"
@@ -45,6 +47,20 @@ double ReadRadix(std::string_view s, int radix) {
   return static_cast<std::int32_t>(n);
 }
 
+// The value of "digits[.digits][e[-]digits]", correctly rounded, in any locale. The C library's
+// strtod reads the decimal point of its current locale, which the window's toolkit may have set
+// from the user's, so the number is spelt with that point. A value beyond the double range fails;
+// one too small for a normal double reads as 0, whether or not the library flags it.
+double ParseDecimal(std::string number) {
+  const char* point = std::localeconv()->decimal_point;
+  if (const std::size_t dot = number.find('.'); dot != std::string::npos) {
+    number.replace(dot, 1, point);
+  }
+  const double result = std::strtod(number.c_str(), nullptr);
+  if (std::isinf(result)) throw Failure(FailureKind::kOverflow);
+  return result < std::numeric_limits<double>::min() ? 0.0 : result;
+}
+
 // The decimal number at the start of `s`, as "[sign]digits[.digits][e[sign]digits]".
 double ReadDecimal(std::string_view s) {
   std::size_t i = 0;
@@ -73,19 +89,7 @@ double ReadDecimal(std::string_view s) {
     if (negative_exponent) exponent = -exponent;
     if (j > first_digit) number += "e" + std::to_string(exponent);  // "1e" and "1e+" read as 1
   }
-  double result = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), result);
-  if (error == std::errc::result_out_of_range) {
-    // Out of range is overflow when the number is at least 1, underflow (to 0) otherwise.
-    const std::size_t first_nonzero = number.find_first_not_of("0.");
-    const bool below_one = first_nonzero == std::string::npos ||
-                           static_cast<long long>(whole_digits) -
-                                   static_cast<long long>(std::min(first_nonzero, whole_digits)) +
-                                   exponent <=
-                               0;
-    if (!below_one) throw Failure(FailureKind::kOverflow);
-    result = 0.0;
-  }
+  const double result = ParseDecimal(number);
   return negative ? -result : result;
 }
 

@@ -4,42 +4,44 @@
 #include <array>
 #include <numeric>
 
+#include "wide_arithmetic.h"
+
 namespace ondavi {
 namespace {
 
 using u64 = std::uint64_t;
-__extension__ typedef unsigned __int128 u128;  // products of two 64-bit residues
 
 // Arithmetic modulo an odd n in Montgomery form (x is held as x * 2^64 mod n), which replaces
 // the 128-bit division of a plain modular product with two multiplications.
 class Montgomery {
  public:
-  explicit Montgomery(u64 n) : n_(n), inverse_(Inverse(n)), r2_(static_cast<u64>(R2(n))) {}
+  explicit Montgomery(u64 n) : n_(n), inverse_(Inverse(n)), r2_(R2(n)) {}
 
-  u64 To(u64 x) const { return Reduce(static_cast<u128>(x % n_) * r2_); }
-  u64 Multiply(u64 a, u64 b) const { return Reduce(static_cast<u128>(a) * b); }
-  u64 Add(u64 a, u64 b) const {  // a, b < n
-    const u64 sum = a + b;
-    return sum < a || sum >= n_ ? sum - n_ : sum;
-  }
+  u64 To(u64 x) const { return Multiply(x % n_, r2_); }
+  u64 Multiply(u64 a, u64 b) const { return Reduce(MultiplyWide(a, b)); }
+  u64 Add(u64 a, u64 b) const { return AddModulo(a, b, n_); }
   u64 One() const { return To(1); }
 
  private:
+  static u64 AddModulo(u64 a, u64 b, u64 n) {  // a, b < n
+    const u64 sum = a + b;
+    return sum < a || sum >= n ? sum - n : sum;
+  }
   // x / 2^64 mod n, for x < n * 2^64.
-  u64 Reduce(u128 x) const {
-    const u64 m = static_cast<u64>(x) * inverse_;
-    const u64 high = static_cast<u64>(x >> 64);
-    const u64 mn_high = static_cast<u64>((static_cast<u128>(m) * n_) >> 64);
-    return high >= mn_high ? high - mn_high : high - mn_high + n_;
+  u64 Reduce(Product128 x) const {
+    const u64 m = x.low * inverse_;
+    const u64 mn_high = MultiplyWide(m, n_).high;
+    return x.high >= mn_high ? x.high - mn_high : x.high - mn_high + n_;
   }
   static u64 Inverse(u64 n) {  // n^-1 mod 2^64 by Newton's iteration
     u64 inverse = n;
     for (int i = 0; i < 5; ++i) inverse *= 2 - n * inverse;
     return inverse;
   }
-  static u128 R2(u64 n) {                // 2^128 mod n
-    const u128 r = (u128{1} << 64) % n;  // 2^64 mod n
-    return r * r % n;
+  static u64 R2(u64 n) {  // 2^128 mod n: 2^64 mod n, doubled 64 times
+    u64 r = (0 - n) % n;
+    for (int i = 0; i < 64; ++i) r = AddModulo(r, r, n);
+    return r;
   }
 
   u64 n_, inverse_, r2_;
@@ -91,6 +93,42 @@ void Factorise(u64 n, std::vector<u64>* primes) {
   Factorise(n / d, primes);
 }
 
+constexpr u64 kBelowAll = 0;        // no divisor is 0
+constexpr u64 kAboveAll = ~u64{0};  // nor this large
+
+// Merges the increasing list a[0, na) with b[0, nb) * factor into out[0, na + nb). The two
+// share no element. a[-1] and a[na] must hold kBelowAll and kAboveAll; `scaled` is scratch
+// room for nb + 2 elements. The lists interleave unpredictably, so each step picks its element
+// without a branch; and since a branch-free merge waits on each comparison before its next
+// load, it runs from both ends at once, the smallest elements forwards and the largest
+// backwards, as two independent chains.
+void MergeScaled(const u64* a, std::size_t na, const u64* b, std::size_t nb, u64 factor,
+                 u64* scaled, u64* out) {
+  scaled[0] = kBelowAll;
+  for (std::size_t j = 0; j < nb; ++j) scaled[j + 1] = b[j] * factor;
+  scaled[nb + 1] = kAboveAll;
+  const u64* s = scaled + 1;
+
+  const std::size_t total = na + nb;
+  std::size_t i = 0, j = 0;                      // the next smallest of a and s
+  std::size_t i_back = na - 1, j_back = nb - 1;  // the next largest; one before 0 wraps to -1
+  const auto back = [](const u64* list, std::size_t index) { return list[std::ptrdiff_t(index)]; };
+  for (std::size_t k = 0; k < total / 2; ++k) {
+    const u64 x = a[i], y = s[j];
+    const bool take_a = x < y;
+    out[k] = take_a ? x : y;
+    i += take_a;
+    j += !take_a;
+
+    const u64 x_back = back(a, i_back), y_back = back(s, j_back);
+    const bool take_a_back = x_back > y_back;
+    out[total - 1 - k] = take_a_back ? x_back : y_back;
+    i_back -= take_a_back;
+    j_back -= !take_a_back;
+  }
+  if (total % 2 == 1) out[total / 2] = std::max(back(a, i_back), back(s, j_back));
+}
+
 }  // namespace
 
 bool IsPrime(u64 n) {
@@ -133,21 +171,49 @@ std::vector<u64> PrimeFactors(u64 n) {
 }
 
 std::vector<u64> Divisors(u64 n) {
-  std::vector<u64> divisors = {1};
-  const std::vector<u64> primes = PrimeFactors(n);
-  for (std::size_t i = 0; i < primes.size();) {
-    const u64 p = primes[i];
-    std::size_t multiplicity = 0;
-    for (; i < primes.size() && primes[i] == p; ++i) ++multiplicity;
-    const std::size_t count = divisors.size();
-    u64 power = 1;
-    for (std::size_t k = 0; k < multiplicity; ++k) {
-      power *= p;
-      for (std::size_t j = 0; j < count; ++j) divisors.push_back(divisors[j] * power);
+  struct PrimePower {
+    u64 prime;
+    std::size_t multiplicity;
+  };
+  std::vector<PrimePower> powers;
+  std::size_t count = 1;
+  for (u64 p : PrimeFactors(n)) {
+    if (powers.empty() || powers.back().prime != p) {
+      count *= powers.empty() ? 1 : powers.back().multiplicity + 1;
+      powers.push_back({p, 0});
+    }
+    ++powers.back().multiplicity;
+  }
+  if (!powers.empty()) count *= powers.back().multiplicity + 1;
+
+  // The divisors found so far stay in increasing order: for each prime p, the divisors without p
+  // times p, p^2, ... (each in order too) are merged in, so nothing needs sorting afterwards.
+  // Two buffers take turns as source and destination, with room for a bound at each end; a third
+  // holds the scaled list. They are kept for the next call: fresh pages for every large list
+  // cost more than the merging itself.
+  thread_local std::vector<u64> buffers[3];
+  for (std::vector<u64>& buffer : buffers) {
+    if (buffer.size() < count + 2) buffer.resize(count + 2);
+  }
+  u64* divisors = buffers[0].data() + 1;
+  u64* merged = buffers[1].data() + 1;
+  u64* scaled = buffers[2].data();
+  thread_local std::vector<u64> without_p;
+  std::size_t size = 1;
+  divisors[0] = 1;
+  for (const PrimePower& power : powers) {
+    without_p.assign(divisors, divisors + size);
+    u64 factor = 1;
+    for (std::size_t e = 1; e <= power.multiplicity; ++e) {
+      factor *= power.prime;
+      divisors[-1] = kBelowAll;
+      divisors[size] = kAboveAll;
+      MergeScaled(divisors, size, without_p.data(), without_p.size(), factor, scaled, merged);
+      size += without_p.size();
+      std::swap(divisors, merged);
     }
   }
-  std::sort(divisors.begin(), divisors.end());
-  return divisors;
+  return std::vector<u64>(divisors, divisors + size);
 }
 
 }  // namespace ondavi

@@ -30,8 +30,24 @@ class Module1 {
   // before Lcm; a product beyond the double range fails with kOverflow and leaves Lcm as it was.
   void FindGcf();
 
+  // Forgets the factor lists kept for reuse. A calculation starts with this, so that within it no
+  // number is factorised or listed twice.
+  void ForgetFactorLists() { listed_count_ = 0; }
+
   // Back to the state at program start: every number 0, every text empty.
   void Reset() { *this = Module1(); }
+
+ private:
+  struct Listed {
+    double number = 0;
+    std::vector<double> factors;  // in the form of FactorsA
+  };
+  const std::vector<double>& FactorList(double number);
+
+  // The lists made since ForgetFactorLists are the first listed_count_; the storage of the
+  // others is kept for the next lists, a few at most.
+  std::vector<Listed> listed_;
+  std::size_t listed_count_ = 0;
 };
 
 }  // namespace ondavi

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "failure.h"
+#include "wide_arithmetic.h"
 
 namespace ondavi {
 namespace {
@@ -64,21 +65,15 @@ bool Value::IsWhole() const {
 }
 
 Value operator+(const Value& a, const Value& b) {
-  return Arithmetic(
-      a, b, [](auto x, auto y, auto* r) { return __builtin_add_overflow(x, y, r); },
-      [](double x, double y) { return x + y; });
+  return Arithmetic(a, b, AddOverflows, [](double x, double y) { return x + y; });
 }
 
 Value operator-(const Value& a, const Value& b) {
-  return Arithmetic(
-      a, b, [](auto x, auto y, auto* r) { return __builtin_sub_overflow(x, y, r); },
-      [](double x, double y) { return x - y; });
+  return Arithmetic(a, b, SubtractOverflows, [](double x, double y) { return x - y; });
 }
 
 Value operator*(const Value& a, const Value& b) {
-  return Arithmetic(
-      a, b, [](auto x, auto y, auto* r) { return __builtin_mul_overflow(x, y, r); },
-      [](double x, double y) { return x * y; });
+  return Arithmetic(a, b, MultiplyOverflows, [](double x, double y) { return x * y; });
 }
 
 Value operator/(const Value& a, const Value& b) {

@@ -15,8 +15,8 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool openbox xclip
   # Windows glue syntax check
   g++-mingw-w64-x86-64
-  # fuzzing
-  clang-14 libclang-rt-14-dev
+  # fuzzing, and the core with LLVM's standard library
+  clang-14 libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
   # packaging
   dpkg-dev file
 )

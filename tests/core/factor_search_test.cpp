@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "divisors.h"
@@ -117,10 +118,14 @@ TEST(Divisors, FactorisesLargeNumbers) {
   for (const auto& c : cases) {
     EXPECT_EQ(PrimeFactors(c.n), c.primes) << c.n;
     const std::vector<std::uint64_t> divisors = Divisors(c.n);
-    EXPECT_TRUE(std::is_sorted(divisors.begin(), divisors.end()));
+    EXPECT_EQ(std::adjacent_find(divisors.begin(), divisors.end(), std::greater_equal<>()),
+              divisors.end());  // strictly increasing
     for (std::uint64_t d : divisors) EXPECT_EQ(c.n % d, 0u);
   }
   EXPECT_EQ(Divisors(963761198400ull).size(), 6720u);
+  const std::vector<std::uint64_t> most = Divisors(8086598962041600ull);  // most below 2^53
+  EXPECT_EQ(most.size(), 41472u);
+  EXPECT_EQ(std::adjacent_find(most.begin(), most.end(), std::greater_equal<>()), most.end());
 }
 
 }  // namespace

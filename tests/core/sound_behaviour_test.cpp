@@ -35,10 +35,24 @@ TEST(SoundBehaviour, AnswersNegativeMixedNumbersAndDivisors) {
       {{"-", "1", "2", "-2", "", ""},
        "/",
        {"-", "1", "2", "-2", "0", "1", "1", "4", "", "0", "0", "0.25"}},
-      // Reduce both parts or neither.
+      // Reduce exactly up to 2^53, both parts or neither.
       {{"2", "", "", "", "1", "4000000000"},
        "x",
-       {"2", "0", "1", "", "1", "4000000000", "2", "4000000000", "", "0", "0", "0.0000000005"}},
+       {"2", "0", "1", "", "1", "4000000000", "1", "2000000000", "", "0", "0", "0.0000000005"}},
+      {{"", "963761198399", "963761198400", "", "1", "963761198400"},
+       "+",
+       {"", "963761198399", "963761198400", "", "1", "963761198400", "1", "1", "1", "0", "0", "1"}},
+      {{"", "1", "8086598962041600", "", "1", "8086598962041600"},
+       "+",
+       {"", "1", "8086598962041600", "", "1", "8086598962041600", "1", "4.0432994810208E+15", "",
+        "0", "0", "2.47322763177447E-16"}},
+      {{"", "6442450941", "4294967294", "", "", ""},
+       "+",
+       {"", "6442450941", "4294967294", "", "0", "1", "3", "2", "1", "1", "2", "1.5"}},
+      // Where only the factor is read, a product beyond the double range is no failure.
+      {{"3e155", "", "", "2e155", "", ""},
+       "/",
+       {"3e155", "0", "1", "2e155", "0", "1", "3E+155", "2E+155", "1", "1E+155", "2E+155", "1.5"}},
       // A numerator keeps the digits typed, however many.
       {{"", "12345678901234567", "10", "", "", ""},
        "x",
@@ -84,6 +98,13 @@ TEST(SoundBehaviour, DivisionByANegativeOperandKeepsTheSignInTheAnswerLine) {
             " 1/ 2   X   3/-1\r\n"
             "    Answer is\r\n"
             "-3/ 2");
+}
+
+TEST(SoundBehaviour, TheReductionLinesFollowAnExactReductionBeyond32Bits) {
+  Calculator c;
+  c.Run({"", "963761198399", "963761198400", "", "1", "963761198400"}, "+");
+  EXPECT_TRUE(c.module.Work.ends_with("    After Reduction by GCF 963761198400\r\n 1/ 1"))
+      << c.module.Work;
 }
 
 TEST(SoundBehaviour, DivisionByZeroShowsAMessageInsteadOfAnAnswer) {
