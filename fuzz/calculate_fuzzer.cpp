@@ -182,8 +182,10 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
   if (!SameValue(*num, *den, e.num, e.den)) {
     Violation("answer fraction differs from the exact value", boxes);
   }
-  const bool fits32 = Abs(e.num) <= INT32_MAX && e.den <= INT32_MAX;
-  if (fits32 && Gcd(static_cast<i128>(std::fabs(*num)), static_cast<i128>(*den)) != 1) {
+  // Parts up to 2^53 are reduced exactly; the boxes show them exactly below 1E+15.
+  const bool reducible = Abs(e.num) <= kExactLimit && e.den <= kExactLimit &&
+                         std::fabs(*num) < 1e15 && *den < 1e15;
+  if (reducible && Gcd(static_cast<i128>(std::fabs(*num)), static_cast<i128>(*den)) != 1) {
     Violation("answer fraction is not in lowest terms", boxes);
   }
   const auto whole = Shown(boxes.Text(Box::Text9));
@@ -199,6 +201,10 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
     // Parts from 1E+15 up are shown to 15 significant digits only; below, they are exact.
     if (w < 1e15 && part_den < 1e15 && part_num < 1e15) {
       if (part_num >= part_den) Violation("mixed fraction is not proper", boxes);
+      if (reducible && *mixed_den != 0 &&
+          Gcd(static_cast<i128>(part_num), static_cast<i128>(part_den)) != 1) {
+        Violation("mixed fraction is not in lowest terms", boxes);
+      }
       if ((static_cast<i128>(w) * static_cast<i128>(part_den) + static_cast<i128>(part_num)) *
               e.den !=
           magnitude_num * static_cast<i128>(part_den)) {
