@@ -11,5 +11,5 @@ apt-get install -y -q --no-install-recommends "./$package" >/dev/null
 trap 'dpkg -r ondavi >/dev/null' EXIT
 test -f /usr/share/applications/com.pellworth.Ondavi.desktop
 test -f /usr/share/icons/hicolor/scalable/apps/com.pellworth.Ondavi.svg
-tests/window/stay_on_top_test.sh /usr/bin/ondavi
+tests/qt/stay_on_top_test.sh /usr/bin/ondavi
 echo "Package $package installs and its ondavi starts."

@@ -4,13 +4,12 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "message_text.h"
+
 namespace ondavi {
 
 QString DisplayText(const std::string& prompt) {
-  QString text = QString::fromStdString(prompt);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
+  return QString::fromStdString(form::WithLineEnds(prompt, "\n"));
 }
 
 void MessageBoxPrompt::Show(const std::string& prompt) {

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <memory>
 
+#include "form_actions.h"
 #include "line_edit_box_panel.h"
 #include "message_prompt.h"
 #include "module1.h"
 
+class QGroupBox;
+
 namespace ondavi {
 
-// The calculator's one window: two operands, four operator buttons, the answer as a fraction, a
-// mixed number and a decimal, and "clear" and "Show Work". Every control has a fixed place; the
-// buttons hand their work to the core.
+// The calculator's one window, drawn from the form table: two operands, four operator buttons,
+// the answer as a fraction, a mixed number and a decimal, and "clear" and "Show Work". Every
+// control has a fixed place; the buttons hand their work to the form's actions.
 class Calculator : public QWidget {
   Q_OBJECT
 
@@ -25,32 +25,16 @@ class Calculator : public QWidget {
   explicit Calculator(Module1& module, MessagePrompt* prompt = nullptr, QWidget* parent = nullptr);
   ~Calculator() override;
 
-  // Fifteen twips make one device-independent pixel.
-  static constexpr int kTwipsPerPixel = 15;
-
  private:
   void Form_Load();
-  void Add_Click();
-  void Subtract_Click();
-  void Multiply_Click();
-  void Divide_Click();
-  void ShowWork_Click();
-  void cls_Click();
-  void Operate(const char* operation);
+  QWidget* AddControl(const form::Control& control);
 
-  Module1& module_;
   std::unique_ptr<MessagePrompt> own_prompt_;
   MessagePrompt& prompt_;
-
   QGroupBox* Frame1;
   std::array<QLineEdit*, kBoxCount> boxes_{};
-  QPushButton* Add;
-  QPushButton* Subtract;
-  QPushButton* Multiply;
-  QPushButton* Divide;
-  QPushButton* cls;
-  QPushButton* ShowWork;
   std::unique_ptr<LineEditBoxPanel> panel_;
+  std::unique_ptr<form::FormActions> actions_;
 };
 
 }  // namespace ondavi

@@ -1,0 +1,59 @@
+#pragma once
+
+// What the form's command buttons do, for whichever window binds the form: an operator button
+// stores its operator and runs the calculation, "Show Work" shows the last transcript, "clear"
+// empties the twelve boxes and nothing else. A window maps each button's click to Click with the
+// button's action, or calls the handler by name.
+#include "box_panel.h"
+#include "calculate.h"
+#include "form.h"
+#include "message_prompt.h"
+#include "module1.h"
+
+namespace ondavi::form {
+
+class FormActions {
+ public:
+  FormActions(Module1& module, BoxPanel& boxes, MessagePrompt& prompt)
+      : module_(module), boxes_(boxes), prompt_(prompt) {}
+
+  void Add_Click() { Operate("+"); }
+  void Subtract_Click() { Operate("-"); }
+  void Multiply_Click() { Operate("x"); }
+  void Divide_Click() { Operate("/"); }
+  void ShowWork_Click() { prompt_.Show(module_.Work); }
+  void cls_Click() {
+    for (int box = 1; box <= kBoxCount; ++box) boxes_.SetText(static_cast<Box>(box), "");
+  }
+
+  void Click(Action action) {
+    switch (action) {
+      case Action::kAdd:
+        return Add_Click();
+      case Action::kSubtract:
+        return Subtract_Click();
+      case Action::kMultiply:
+        return Multiply_Click();
+      case Action::kDivide:
+        return Divide_Click();
+      case Action::kShowWork:
+        return ShowWork_Click();
+      case Action::kClear:
+        return cls_Click();
+      case Action::kNone:
+        return;
+    }
+  }
+
+ private:
+  void Operate(const char* operation) {
+    module_.Operation = operation;
+    Calculate(module_, boxes_, prompt_);
+  }
+
+  Module1& module_;
+  BoxPanel& boxes_;
+  MessagePrompt& prompt_;
+};
+
+}  // namespace ondavi::form
