@@ -1,0 +1,28 @@
+// Main on Windows: shows the calculator window; the program ends when the window is closed.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "calculator_window.h"
+#include "module1.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  OleInitialize(nullptr);  // screen readers reach the controls' accessible objects through COM
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  ondavi::Module1 module;  // the state shared by every calculation, for the program's life
+  ondavi::win32::CalculatorWindow calculator(instance, module);
+  ShowWindow(calculator.hwnd(), show);
+  SetFocus(calculator.Control("Text1"));
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (calculator.HandleDialogKey(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  OleUninitialize();
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,220 @@
+// The Windows window under Wine: every control against the form table, the keyboard, the
+// calculation through the real controls, staying on top, and the accessible names.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calculate.h"
+#include "calculator_window.h"
+#include "edit_box_panel.h"
+#include "form.h"
+#include "recording_prompt.h"
+#include "text_conversion.h"
+
+namespace ondavi::win32 {
+namespace {
+
+class Win32Window : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OleInitialize(nullptr); }
+
+  void SetUp() override {
+    ShowWindow(window_.hwnd(), SW_SHOW);
+    SetForegroundWindow(window_.hwnd());
+    SetFocus(Control("Text1"));
+    Pump();
+  }
+
+  HWND Control(std::string_view name) const { return window_.Control(name); }
+  std::string Text(std::string_view name) const { return Narrow(WindowText(Control(name))); }
+
+  // Delivers what is queued as the program's message loop does.
+  void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT || window_.HandleDialogKey(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  void Press(WPARAM key) {
+    const HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    Pump();
+  }
+  void Type(std::string_view name, const std::string& text) {
+    SetFocus(Control(name));
+    for (wchar_t c : Widen(text)) PostMessageW(Control(name), WM_CHAR, c, 1);
+    Pump();
+  }
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> texts;
+    for (int box = 1; box <= kBoxCount; ++box) texts.push_back(Text("Text" + std::to_string(box)));
+    return texts;
+  }
+
+  Module1 module_;
+  testing::RecordingPrompt prompt_;
+  CalculatorWindow window_{GetModuleHandleW(nullptr), module_, &prompt_};
+};
+
+std::wstring ClassOf(HWND control) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  return name;
+}
+
+RECT PlaceIn(HWND control, HWND parent) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(Win32Window, EveryControlStandsAsTheFormSaysAt96Dpi) {
+  ASSERT_EQ(GetDpiForWindow(window_.hwnd()), 96u);
+  RECT client;
+  GetClientRect(window_.hwnd(), &client);
+  EXPECT_EQ(client.right, 449);
+  EXPECT_EQ(client.bottom, 150);
+  wchar_t class_name[64] = {};
+  GetClassNameW(window_.hwnd(), class_name, 64);
+  EXPECT_STREQ(class_name, L"Calculator");
+  EXPECT_EQ(Narrow(WindowText(window_.hwnd())), form::kCaption);
+  EXPECT_FALSE(GetWindowLongW(window_.hwnd(), GWL_STYLE) & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+
+  const form::Place frame = form::kFrame1.place;
+  const HWND frame1 = Control("Frame1");
+  EXPECT_EQ(Text("Frame1"), form::kFrame1.caption);
+  EXPECT_EQ(GetWindowLongW(frame1, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+  for (const form::Control& c : form::kControls) {
+    SCOPED_TRACE(std::string(c.name));
+    const HWND control = Control(c.name);
+    ASSERT_NE(control, nullptr);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const wchar_t* expected_class = c.kind == form::Kind::kTextBox         ? L"Edit"
+                                    : c.kind == form::Kind::kCommandButton ? L"Button"
+                                                                           : L"Static";
+    EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), expected_class), 0);
+    if (c.kind != form::Kind::kTextBox) {
+      EXPECT_EQ(Text(c.name), c.caption);
+    }
+    EXPECT_EQ((style & WS_TABSTOP) != 0, c.TakesFocus());
+    if (c.kind == form::Kind::kTextBox) {
+      EXPECT_EQ((style & ES_READONLY) != 0, c.answer);
+      EXPECT_EQ(SendMessageW(control, EM_GETLIMITTEXT, 0, 0), form::kMaxBoxLength);
+    }
+    if (c.kind == form::Kind::kLabel) {
+      EXPECT_EQ(style & SS_TYPEMASK, c.alignment == form::Alignment::kCentre ? SS_CENTER : SS_LEFT);
+    }
+    const RECT rect = PlaceIn(control, window_.hwnd());
+    EXPECT_EQ(rect.left, form::Pixels(frame.left) + form::Pixels(c.place.left));
+    EXPECT_EQ(rect.top, form::Pixels(frame.top) + form::Pixels(c.place.top));
+    EXPECT_EQ(rect.right - rect.left, form::Pixels(c.place.width));
+    EXPECT_EQ(rect.bottom - rect.top, form::Pixels(c.place.height));
+  }
+}
+
+TEST_F(Win32Window, StaysOnTopAfterLoad) {
+  EXPECT_TRUE(GetWindowLongW(window_.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(Win32Window, TabFollowsTheFormsTabOrderFromText1) {
+  EXPECT_EQ(GetFocus(), Control("Text1"));
+  std::vector<std::string_view> expected, visited;
+  for (const form::Control& c : form::kControls) {
+    if (c.TakesFocus()) expected.push_back(c.name);
+  }
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    for (const form::Control& c : form::kControls) {
+      if (Control(c.name) == GetFocus()) visited.push_back(c.name);
+    }
+    Press(VK_TAB);
+  }
+  EXPECT_EQ(visited, expected);
+  EXPECT_EQ(GetFocus(), Control("Text1"));  // round again
+}
+
+TEST_F(Win32Window, SpaceAndEnterOnAFocusedButtonClickIt) {
+  for (WPARAM key : {VK_SPACE, VK_RETURN}) {
+    SCOPED_TRACE(key);
+    for (int box = 1; box <= kBoxCount; ++box)
+      SetWindowTextW(Control("Text" + std::to_string(box)), L"");
+    Type("Text1", "1");
+    Type("Text2", "1");
+    Type("Text3", "2");
+    Type("Text5", "2");
+    Type("Text6", "3");
+    SetFocus(Control("Add"));
+    Press(key);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "2", "", "2", "3", "13", "6", "2", "1",
+                                                 "6", "2.16666666666667"}));
+    EXPECT_EQ(module_.Operation, "+");
+  }
+  SetFocus(Control("Text7"));
+  Press(VK_RETURN);  // Enter in a box does nothing
+  EXPECT_TRUE(prompt_.shown.empty());
+}
+
+TEST_F(Win32Window, MessagesAndShowWorkGoThroughThePrompt) {
+  Type("Text2", "-1");
+  SendMessageW(Control("Add"), BM_CLICK, 0, 0);
+  SendMessageW(Control("ShowWork"), BM_CLICK, 0, 0);
+  SetWindowTextW(Control("Text2"), L"1");
+  Type("Text3", "2");
+  SendMessageW(Control("Divide"), BM_CLICK, 0, 0);
+  SendMessageW(Control("cls"), BM_CLICK, 0, 0);
+  SendMessageW(Control("ShowWork"), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_EQ(prompt_.shown, (std::vector<std::string>{kNegativeSignMessage, "", kDivideByZeroMessage,
+                                                     module_.Work}));
+  EXPECT_EQ(Boxes(), std::vector<std::string>(kBoxCount, ""));
+}
+
+TEST_F(Win32Window, AnotherWindowTakingTheFocusLeavesTheBoxAsItWas) {
+  Type("Text2", "1234");
+  SendMessageW(Control("Text2"), EM_SETSEL, 1, 3);
+  const HWND other = CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                     100, 100, nullptr, nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  Pump();
+  SetActiveWindow(window_.hwnd());
+  Pump();
+  DestroyWindow(other);
+  EXPECT_EQ(GetFocus(), Control("Text2"));
+  DWORD start = 0, end = 0;
+  SendMessageW(Control("Text2"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 1u);
+  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(Text("Text2"), "1234");
+}
+
+TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
+  for (const form::Control& c : form::kControls) {
+    if (c.accessible_name.empty()) continue;
+    SCOPED_TRACE(std::string(c.name));
+    IAccessible* accessible = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(Control(c.name), OBJID_CLIENT,
+                                                        __uuidof(IAccessible),
+                                                        reinterpret_cast<void**>(&accessible)));
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_HRESULT_SUCCEEDED(accessible->get_accName(self, &name));
+    EXPECT_EQ(Narrow(name ? name : L""), c.accessible_name);
+    SysFreeString(name);
+    accessible->Release();
+  }
+}
+
+}  // namespace
+}  // namespace ondavi::win32

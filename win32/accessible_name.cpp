@@ -1,0 +1,162 @@
+#include "accessible_name.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <utility>
+
+namespace ondavi::win32 {
+namespace {
+
+// Windows' accessible object for a control, with another name. Every other property and
+// method is the standard object's.
+class NamedAccessible final : public IAccessible {
+ public:
+  NamedAccessible(IAccessible* standard, const std::wstring& name)
+      : standard_(standard), name_(name) {}
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
+      *object = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const long left = --references_;
+    if (left == 0) {
+      standard_->Release();
+      delete this;
+    }
+    return static_cast<ULONG>(left);
+  }
+
+  // IDispatch
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override {
+    return standard_->GetTypeInfo(index, lcid, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                                          DISPID* ids) override {
+    return standard_->GetIDsOfNames(riid, names, count, lcid, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
+                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argument_error) override {
+    return standard_->Invoke(id, riid, lcid, flags, params, result, exception, argument_error);
+  }
+
+  // IAccessible: the name is ours.
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF) {
+      *name = SysAllocString(name_.c_str());
+      return *name ? S_OK : E_OUTOFMEMORY;
+    }
+    return standard_->get_accName(child, name);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    return standard_->get_accChildCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override {
+    return standard_->get_accChild(child, dispatch);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return standard_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    return standard_->get_accDescription(child, description);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    return standard_->get_accRole(child, role);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    return standard_->get_accState(child, state);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return standard_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return standard_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    return standard_->get_accKeyboardShortcut(child, shortcut);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return standard_->get_accFocus(child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    return standard_->get_accSelection(children);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return standard_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return standard_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                        VARIANT child) override {
+    return standard_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    return standard_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
+    return standard_->accHitTest(left, top, child);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return standard_->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return standard_->put_accValue(child, value);
+  }
+
+ private:
+  ~NamedAccessible() = default;
+
+  IAccessible* standard_;
+  std::wstring name_;
+  long references_ = 1;
+};
+
+constexpr UINT_PTR kSubclassId = 0x0DA1;
+
+LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                 DWORD_PTR data) {
+  if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
+    IAccessible* standard = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&standard)))) {
+      auto* named = new NamedAccessible(standard, *reinterpret_cast<std::wstring*>(data));
+      const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
+      named->Release();  // LresultFromObject holds its own reference
+      return result;
+    }
+  }
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, AnswerGetObject, kSubclassId);
+    delete reinterpret_cast<std::wstring*>(data);
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void SetAccessibleName(HWND control, std::wstring name) {
+  auto* kept = new std::wstring(std::move(name));  // freed when the control is destroyed
+  SetWindowSubclass(control, AnswerGetObject, kSubclassId, reinterpret_cast<DWORD_PTR>(kept));
+}
+
+}  // namespace ondavi::win32

@@ -1,0 +1,279 @@
+#include "calculator_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "accessible_name.h"
+#include "message_box_prompt.h"
+#include "text_conversion.h"
+
+namespace ondavi::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Calculator";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = 0;
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which the keyboard sends
+constexpr int kFrameId = 99;
+
+int Px(int twips, UINT dpi) {
+  return form::Pixels(twips, static_cast<int>(dpi));
+}
+
+void RegisterCalculatorClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClassName;
+  RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
+}
+
+HWND CreateChild(HINSTANCE instance, HWND parent, DWORD ex_style, const wchar_t* window_class,
+                 std::string_view caption, DWORD style, int id) {
+  return CreateWindowExW(ex_style, window_class, Widen(caption).c_str(),
+                         WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+}  // namespace
+
+void CalculatorWindow::Fonts::Make(UINT dpi) {
+  // The form's face is a bitmap font that Windows carries at 96 dpi only; elsewhere its
+  // TrueType successor scales cleanly.
+  const wchar_t* face = dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+  const auto make = [&](const form::FontSpec& spec) {
+    const int height = -MulDiv(static_cast<int>(spec.points * 100), static_cast<int>(dpi), 7200);
+    return CreateFontW(height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, face);
+  };
+  bold = make(form::kBoldFont);
+  large = make(form::kLargeFont);
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+  message = CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void CalculatorWindow::Fonts::Free() {
+  for (HFONT* font : {&bold, &large, &message}) {
+    if (*font) DeleteObject(*font);
+    *font = nullptr;
+  }
+}
+
+CalculatorWindow::CalculatorWindow(HINSTANCE instance, Module1& module, MessagePrompt* prompt)
+    : prompt_(prompt) {
+  RegisterCalculatorClass(instance, WindowProc);
+  CreateWindowExW(kExStyle, kClassName, Widen(form::kCaption).c_str(), kStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);  // sets hwnd_
+  if (!prompt_) {
+    own_prompt_ = std::make_unique<MessageBoxPrompt>(hwnd_);
+    prompt_ = own_prompt_.get();
+  }
+  answer_background_ = GetSysColorBrush(COLOR_WINDOW);
+  CreateControls(instance);
+  LayOut(GetDpiForWindow(hwnd_));
+  panel_ = std::make_unique<EditBoxPanel>(boxes_);
+  actions_ = std::make_unique<form::FormActions>(module, *panel_, *prompt_);
+  focus_ = boxes_[0];
+  Form_Load();
+  // After Form_Load: Wine keeps a window that owns a topmost popup out of the topmost band.
+  CreateTooltip(instance);
+}
+
+CalculatorWindow::~CalculatorWindow() {
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  if (IsWindow(tooltip_)) DestroyWindow(tooltip_);
+  fonts_.Free();
+}
+
+HWND CalculatorWindow::Control(std::string_view name) const {
+  if (name == form::kFrame1.name) return frame_;
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    if (form::kControls[i].name == name) return controls_[i];
+  }
+  return nullptr;
+}
+
+void CalculatorWindow::CreateControls(HINSTANCE instance) {
+  // In the form's tab order: the keyboard moves through the controls in the order they were
+  // made. The outlines and the frame come last, beneath the rest, and clip themselves to it.
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    const form::Control& c = form::kControls[i];
+    const int id = kFirstControlId + static_cast<int>(i);
+    HWND control = nullptr;
+    switch (c.kind) {
+      case form::Kind::kTextBox:
+        control = CreateChild(instance, hwnd_, WS_EX_CLIENTEDGE, L"EDIT", "",
+                              WS_TABSTOP | ES_AUTOHSCROLL | (c.answer ? ES_READONLY : 0), id);
+        SendMessageW(control, EM_SETLIMITTEXT, form::kMaxBoxLength, 0);
+        boxes_[static_cast<std::size_t>(*c.box) - 1] = control;
+        break;
+      case form::Kind::kCommandButton:
+        control =
+            CreateChild(instance, hwnd_, 0, L"BUTTON", c.caption, WS_TABSTOP | BS_PUSHBUTTON, id);
+        break;
+      case form::Kind::kLabel:
+        control = CreateChild(
+            instance, hwnd_, 0, L"STATIC", c.caption,
+            SS_NOPREFIX | (c.alignment == form::Alignment::kCentre ? SS_CENTER : SS_LEFT), id);
+        break;
+      case form::Kind::kShape:
+        control =
+            CreateChild(instance, hwnd_, 0, L"STATIC", "", WS_CLIPSIBLINGS | SS_BLACKFRAME, id);
+        break;
+      case form::Kind::kFrame:
+        break;
+    }
+    if (!c.accessible_name.empty()) SetAccessibleName(control, Widen(c.accessible_name));
+    controls_[i] = control;
+  }
+  frame_ = CreateChild(instance, hwnd_, 0, L"BUTTON", form::kFrame1.caption,
+                       WS_CLIPSIBLINGS | BS_GROUPBOX, kFrameId);
+}
+
+void CalculatorWindow::CreateTooltip(HINSTANCE instance) {
+  // Answer boxes show their whole text as a tooltip, asked for when it shows.
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    if (!form::kControls[i].answer) continue;
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, static_cast<int>(dpi_), 96));
+}
+
+void CalculatorWindow::LayOut(UINT dpi) {
+  dpi_ = dpi;
+  fonts_.Free();
+  fonts_.Make(dpi);
+
+  RECT frame = {0, 0, Px(form::kClientWidth, dpi), Px(form::kClientHeight, dpi)};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  const form::Place f = form::kFrame1.place;
+  MoveWindow(frame_, Px(f.left, dpi), Px(f.top, dpi), Px(f.width, dpi), Px(f.height, dpi), TRUE);
+  SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.message), TRUE);
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    const form::Control& c = form::kControls[i];
+    MoveWindow(controls_[i], Px(f.left, dpi) + Px(c.place.left, dpi),
+               Px(f.top, dpi) + Px(c.place.top, dpi), Px(c.place.width, dpi),
+               Px(c.place.height, dpi), TRUE);
+    HFONT font = c.font == form::FontKind::kBold    ? fonts_.bold
+                 : c.font == form::FontKind::kLarge ? fonts_.large
+                                                    : fonts_.message;
+    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  if (tooltip_)
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, static_cast<int>(dpi), 96));
+}
+
+void CalculatorWindow::Form_Load() {
+  // Above all other windows, where it stays; the result is ignored, since a window that cannot
+  // be raised still calculates.
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+bool CalculatorWindow::HandleDialogKey(MSG& message) {
+  return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
+}
+
+void CalculatorWindow::ClickFocusedButton() {
+  const HWND focus = GetFocus();
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    if (controls_[i] == focus && form::kControls[i].kind == form::Kind::kCommandButton) {
+      actions_->Click(form::kControls[i].action);
+    }
+  }
+}
+
+LRESULT CALLBACK CalculatorWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* window =
+        static_cast<CalculatorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return window ? window->Handle(message, wparam, lparam)
+                : DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      if (id == IDOK) {  // Enter, through the dialog keyboard: a focused button clicks
+        ClickFocusedButton();
+        return 0;
+      }
+      const int index = id - kFirstControlId;
+      if (HIWORD(wparam) == BN_CLICKED && index >= 0 &&
+          index < static_cast<int>(form::kControls.size()) && actions_) {
+        actions_->Click(form::kControls[static_cast<std::size_t>(index)].action);
+        return 0;
+      }
+      break;
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lparam);
+      if (header->code == TTN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
+        tooltip_text_ = WindowText(reinterpret_cast<HWND>(header->idFrom));
+        info->lpszText = tooltip_text_.data();
+        return 0;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC: {
+      // Read-only answer boxes keep the white of a box rather than the grey of a label.
+      const HWND control = reinterpret_cast<HWND>(lparam);
+      if (std::find(boxes_.begin(), boxes_.end(), control) != boxes_.end()) {
+        SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(answer_background_);
+      }
+      break;
+    }
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut(HIWORD(wparam));
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // Switching windows must leave the focus, caret and selection where the user left them.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+}  // namespace ondavi::win32

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include "message_prompt.h"
+
+namespace ondavi::win32 {
+
+// Shows each prompt in a modal message box titled "Ondavi" with one OK button, owned by the
+// calculator's window so that it stays above it too. A lone CR breaks a line as CR LF does.
+class MessageBoxPrompt : public MessagePrompt {
+ public:
+  explicit MessageBoxPrompt(HWND owner) : owner_(owner) {}
+  void Show(const std::string& prompt) override;
+
+ private:
+  HWND owner_;
+};
+
+}  // namespace ondavi::win32
