@@ -13,8 +13,8 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
   # headless window tests, screenshots and the stay-on-top check
   xvfb xauth x11-utils imagemagick xdotool openbox xclip
-  # Windows glue syntax check
-  g++-mingw-w64-x86-64
+  # the Windows program: cross-compiler, and Wine to run its tests
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
   # fuzzing, and the core with LLVM's standard library
   clang-14 libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
   # packaging

@@ -11,18 +11,15 @@ suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 bash scripts/install-deps.sh
 mkdir -p "$out"
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 display <&"$fd"
-export DISPLAY=":$display"
+source scripts/lib/xvfb.sh
+start_xvfb 1280x800
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
 xsetroot -solid '#5a7a96' 2>/dev/null || true
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
 app=$!
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
+trap 'kill $app $wm 2>/dev/null; stop_xvfb' EXIT
 
 window=""
 for _ in $(seq 100); do

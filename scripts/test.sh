@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything (installing what is missing) and runs every test: the core's GoogleTest
-# suites, the window's Qt Test suites (offscreen), the stay-on-top check under Xvfb and a short
-# run of the benchmark.
+# suites, the Qt window's Qt Test suites (offscreen), the real program under Xvfb and a short run
+# of the benchmarks; then the Windows program, cross-built, with the core's suites and the
+# Windows window's tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows

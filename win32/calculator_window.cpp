@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "accessible_name.h"
 #include "message_box_prompt.h"
@@ -40,20 +41,40 @@ HWND CreateChild(HINSTANCE instance, HWND parent, DWORD ex_style, const wchar_t*
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
+HFONT CreateSansFont(int height, int weight, const wchar_t* face, DWORD quality) {
+  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_SWISS,
+                     face);
+}
+
+// Whether the font comes out at the character height and weight it was asked for.
+bool RendersAsAsked(HFONT font, int height, int weight) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(screen, &metrics);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return metrics.tmWeight >= weight - 100 &&
+         std::abs(metrics.tmHeight - metrics.tmInternalLeading + height) <= 1;
+}
+
+// The form's face, "MS Sans Serif", is a bitmap font made in a few sizes for 96 dpi; where it
+// does not come out at the size and weight asked for, its TrueType successor stands in.
+HFONT CreateFormFont(const form::FontSpec& spec, UINT dpi) {
+  const int height = -MulDiv(static_cast<int>(spec.points * 100), static_cast<int>(dpi), 7200);
+  // A bitmap face is drawn unsmoothed, and so is whatever the system puts in its place.
+  const HFONT font = CreateSansFont(height, spec.weight, L"MS Sans Serif", NONANTIALIASED_QUALITY);
+  if (RendersAsAsked(font, height, spec.weight)) return font;
+  DeleteObject(font);
+  return CreateSansFont(height, spec.weight, L"Microsoft Sans Serif", DEFAULT_QUALITY);
+}
+
 }  // namespace
 
 void CalculatorWindow::Fonts::Make(UINT dpi) {
-  // The form's face is a bitmap font that Windows carries at 96 dpi only; elsewhere its
-  // TrueType successor scales cleanly.
-  const wchar_t* face = dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif";
-  const auto make = [&](const form::FontSpec& spec) {
-    const int height = -MulDiv(static_cast<int>(spec.points * 100), static_cast<int>(dpi), 7200);
-    return CreateFontW(height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, face);
-  };
-  bold = make(form::kBoldFont);
-  large = make(form::kLargeFont);
+  bold = CreateFormFont(form::kBoldFont, dpi);
+  large = CreateFormFont(form::kLargeFont, dpi);
   NONCLIENTMETRICSW metrics = {};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);

@@ -6,13 +6,9 @@
 set -euo pipefail
 program=$1
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 display <&"$fd" || { echo "FAIL: Xvfb did not start"; kill $xvfb; exit 1; }
-export DISPLAY=":$display"
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+start_xvfb 800x600 || { echo "FAIL: Xvfb did not start"; exit 1; }
 unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
@@ -20,7 +16,7 @@ sleep 0.5
 app=$!
 xmessage -geometry +500+400 "another window" >/dev/null 2>&1 &
 other_app=$!
-trap 'kill $app $other_app $wm $xvfb 2>/dev/null; wait $app $other_app $wm $xvfb 2>/dev/null; true' EXIT
+trap 'kill $app $other_app $wm 2>/dev/null; wait $app $other_app $wm 2>/dev/null || true; stop_xvfb' EXIT
 
 find_window() {
   for _ in $(seq 300); do

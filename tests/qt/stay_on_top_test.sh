@@ -6,19 +6,13 @@ set -euo pipefail
 program=$1
 title="Free Ondavi - Pellworth"
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 640x400x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 display <&"$fd" || { echo "FAIL: Xvfb did not start"; kill $xvfb; exit 1; }
-export DISPLAY=":$display"
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+start_xvfb 640x400 || { echo "FAIL: Xvfb did not start"; exit 1; }
 unset QT_QPA_PLATFORM
-# Wait until the server takes connections, and let it shut down fully at the end, so that a
-# server still stopping cannot take the display away from the next one.
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 log=$(mktemp)
 "$program" >"$log" 2>&1 &
 app=$!
-trap 'kill $app $xvfb 2>/dev/null; wait $app $xvfb 2>/dev/null; rm -f "$log"; true' EXIT
+trap 'kill $app 2>/dev/null; wait $app 2>/dev/null || true; rm -f "$log"; stop_xvfb' EXIT
 
 window=""
 for _ in $(seq 300); do  # up to 30 s on a busy machine
