@@ -3,12 +3,16 @@
 // What the form's command buttons do, for whichever window binds the form: an operator button
 // stores its operator and runs the calculation, "Show Work" shows the last transcript, "clear"
 // empties the twelve boxes and nothing else. A window maps each button's click to Click with the
-// button's action, or calls the handler by name.
+// button's action, or calls the handler by name. After an operator, LastResult says the answer
+// (or the message the calculation showed) in words, for the window to hand to screen readers.
+#include <string>
+
 #include "box_panel.h"
 #include "calculate.h"
 #include "form.h"
 #include "message_prompt.h"
 #include "module1.h"
+#include "result_announcement.h"
 
 namespace ondavi::form {
 
@@ -25,6 +29,8 @@ class FormActions {
   void cls_Click() {
     for (int box = 1; box <= kBoxCount; ++box) boxes_.SetText(static_cast<Box>(box), "");
   }
+
+  const std::string& LastResult() const { return last_result_; }
 
   void Click(Action action) {
     switch (action) {
@@ -46,14 +52,31 @@ class FormActions {
   }
 
  private:
+  // Passes every prompt on and remembers the last.
+  class WatchedPrompt : public MessagePrompt {
+   public:
+    explicit WatchedPrompt(MessagePrompt& prompt) : prompt_(prompt) {}
+    void Show(const std::string& text) override {
+      last = text;
+      prompt_.Show(text);
+    }
+    std::string last;
+
+   private:
+    MessagePrompt& prompt_;
+  };
+
   void Operate(const char* operation) {
     module_.Operation = operation;
-    Calculate(module_, boxes_, prompt_);
+    WatchedPrompt prompt(prompt_);
+    Calculate(module_, boxes_, prompt);
+    last_result_ = prompt.last.empty() ? ResultAnnouncement(boxes_) : prompt.last;
   }
 
   Module1& module_;
   BoxPanel& boxes_;
   MessagePrompt& prompt_;
+  std::string last_result_;
 };
 
 }  // namespace ondavi::form

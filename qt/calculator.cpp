@@ -1,10 +1,14 @@
 #include "calculator.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
-#include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -13,6 +17,11 @@
 #include "form.h"
 #include "message_box_prompt.h"
 #include "stay_on_top.h"
+
+// A static library's resources are linked in only when asked for, from outside any namespace.
+static void InitIconResources() {
+  Q_INIT_RESOURCE(icons);
+}
 
 namespace ondavi {
 namespace {
@@ -47,18 +56,62 @@ QFont FontOf(const form::FontSpec& spec) {
   return SansFont(spec.points, spec.weight);
 }
 
+// Frame1, which also draws the form's two rectangle outlines. They are decoration, drawn rather
+// than made of widgets, so that screen readers do not announce them.
+class OutlinedFrame : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QGroupBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const form::Control& control : form::kControls) {
+      if (control.kind != form::Kind::kShape) continue;
+      const form::Place p = control.place;
+      painter.drawRect(form::Pixels(p.left), form::Pixels(p.top), form::Pixels(p.width) - 1,
+                       form::Pixels(p.height) - 1);
+    }
+  }
+};
+
+// The calculator is a top-level window: assistive technology sees a frame named by its caption
+// rather than a bare filler.
+QAccessibleInterface* CalculatorAccessible(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String("ondavi::Calculator") && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
     : QWidget(parent),
       own_prompt_(prompt ? nullptr : std::make_unique<MessageBoxPrompt>(this)),
       prompt_(prompt ? *prompt : *own_prompt_) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(CalculatorAccessible);
+    return true;
+  }();
+  (void)accessible;
   setObjectName(QStringLiteral("Calculator"));
   setWindowTitle(Text(form::kCaption));
+  InitIconResources();
+  QIcon icon;  // the package's icon, built in so that it shows before and without installing
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+  }
+  setWindowIcon(icon);
+  // A fixed-size window: minimise and close, no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setFont(SansFont(8.25, 400));
   setFixedSize(form::Pixels(form::kClientWidth), form::Pixels(form::kClientHeight));
 
-  Frame1 = new QGroupBox(Text(form::kFrame1.caption), this);
+  Frame1 = new OutlinedFrame(Text(form::kFrame1.caption), this);
   Frame1->setObjectName(Text(form::kFrame1.name));
   PlaceAt(Frame1, form::kFrame1.place);
   // The frame's caption sits on its top border, as the controls inside were placed for; the
@@ -68,11 +121,10 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
     Frame1->setStyle(classic);
   }
 
-  // The rectangles first, so that every other control stands on top of them; then the boxes,
-  // the buttons and the labels. Focus follows the form's tab order.
+  // The boxes, the buttons and the labels; Frame1 draws the outlines beneath them. Focus follows
+  // the form's tab order.
   std::vector<QWidget*> tab_order;
-  for (form::Kind kind :
-       {form::Kind::kShape, form::Kind::kTextBox, form::Kind::kCommandButton, form::Kind::kLabel}) {
+  for (form::Kind kind : {form::Kind::kTextBox, form::Kind::kCommandButton, form::Kind::kLabel}) {
     for (const form::Control& control : form::kControls) {
       if (control.kind == kind) AddControl(control);
     }
@@ -87,8 +139,13 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
   for (const form::Control& control : form::kControls) {
     if (control.kind != form::Kind::kCommandButton) continue;
     auto* button = Frame1->findChild<QPushButton*>(Text(control.name));
-    connect(button, &QPushButton::clicked, this,
-            [this, action = control.action] { actions_->Click(action); });
+    connect(button, &QPushButton::clicked, this, [this, button, action = control.action] {
+      actions_->Click(action);
+      if (action == form::Action::kShowWork || action == form::Action::kClear) return;
+      // The focus stays on the button, so a screen reader hears the answer through it.
+      button->setAccessibleDescription(QString::fromStdString(actions_->LastResult()));
+    });
+    button->installEventFilter(this);
   }
   boxes_[0]->setFocus();
 
@@ -100,14 +157,6 @@ Calculator::~Calculator() = default;
 QWidget* Calculator::AddControl(const form::Control& control) {
   QWidget* widget = nullptr;
   switch (control.kind) {
-    case form::Kind::kShape: {
-      auto* frame = new QFrame(Frame1);
-      frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-      frame->setLineWidth(1);
-      frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-      widget = frame;
-      break;
-    }
     case form::Kind::kTextBox: {
       auto* edit = new QLineEdit(Frame1);
       edit->setMaxLength(form::kMaxBoxLength);
@@ -130,8 +179,9 @@ QWidget* Calculator::AddControl(const form::Control& control) {
       widget = label;
       break;
     }
-    case form::Kind::kFrame:
-      return nullptr;  // Frame1 is the container itself
+    case form::Kind::kShape:  // drawn by Frame1
+    case form::Kind::kFrame:  // the container itself
+      return nullptr;
   }
   widget->setObjectName(Text(control.name));
   if (!control.accessible_name.empty()) widget->setAccessibleName(Text(control.accessible_name));
@@ -139,6 +189,21 @@ QWidget* Calculator::AddControl(const form::Control& control) {
   if (control.font == form::FontKind::kLarge) widget->setFont(FontOf(form::kLargeFont));
   PlaceAt(widget, control.place);
   return widget;
+}
+
+// Enter, on the main keyboard or the keypad, clicks the focused button as Space does.
+bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Calculator::Form_Load() {

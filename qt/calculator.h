@@ -25,6 +25,9 @@ class Calculator : public QWidget {
   explicit Calculator(Module1& module, MessagePrompt* prompt = nullptr, QWidget* parent = nullptr);
   ~Calculator() override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Form_Load();
   QWidget* AddControl(const form::Control& control);

@@ -1,8 +1,14 @@
 #include "message_box_prompt.h"
 
+#include <QClipboard>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "message_text.h"
 
@@ -12,15 +18,61 @@ QString DisplayText(const std::string& prompt) {
   return QString::fromStdString(form::WithLineEnds(prompt, "\n"));
 }
 
+namespace {
+
+class CopyShortcut : public QObject {
+ public:
+  CopyShortcut(const QLabel* label, const QString& text) : label_(label), text_(text) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!key || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) return false;
+    if (event->type() == QEvent::ShortcutOverride) {  // ask for the key press itself
+      event->accept();
+      return true;
+    }
+    QString copied = label_ && label_->hasSelectedText() ? label_->selectedText() : text_;
+    copied.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    copied.replace(QChar::LineSeparator, QLatin1Char('\n'));
+#ifdef Q_OS_WIN
+    copied.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+#endif
+    QGuiApplication::clipboard()->setText(copied);
+    return true;
+  }
+
+ private:
+  const QLabel* label_;
+  QString text_;
+};
+
+}  // namespace
+
 void MessageBoxPrompt::Show(const std::string& prompt) {
   const QString text = DisplayText(prompt);
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ondavi"), text, QMessageBox::Ok, parent_);
+  const QString title = QStringLiteral("Ondavi");
+  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);
-  if (text.contains(QLatin1Char('\n'))) {
+  // The steps can be selected and copied, for a student's homework.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (label && text.contains(QLatin1Char('\n'))) {
     // A transcript lines its numbers up in columns, which needs a fixed-pitch font.
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-      label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    }
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  }
+  // Ctrl+C copies the selection, or the whole text when nothing is selected, as Windows' message
+  // boxes do; line ends are the platform's.
+  CopyShortcut copy(label, text);
+  box.installEventFilter(&copy);
+  for (QWidget* child : box.findChildren<QWidget*>()) child->installEventFilter(&copy);
+  // Never narrower than its title with room for the title bar's buttons: an empty transcript
+  // would otherwise make a box too narrow to read "Ondavi".
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    QFont title_font = box.font();
+    title_font.setBold(true);
+    const int width = 2 * QFontMetrics(title_font).horizontalAdvance(title) + 150;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   }
   box.exec();
 }

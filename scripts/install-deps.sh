@@ -17,8 +17,10 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
   # fuzzing, and the core with LLVM's standard library
   clang-14 libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
-  # packaging
-  dpkg-dev file
+  # accessibility test: the desktop's accessibility bus, driven as a screen reader would
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # packaging and its checks
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -1,4 +1,7 @@
 // What the six buttons do, and the message box that shows prompts.
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -108,6 +111,35 @@ class BehaviourTest : public QObject {
                                    "-0.714285714285714"}));
   }
 
+  // From the keyboard alone: Space, Enter and the keypad's Enter click the focused button; Enter
+  // in a box does nothing. After a calculation the button describes the answer for screen readers.
+  void keysOnAFocusedControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("calculates");
+    QTest::newRow("Space on +") << "Add" << int(Qt::Key_Space) << 0 << true;
+    QTest::newRow("Enter on +") << "Add" << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("keypad Enter on +")
+        << "Add" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Enter in a box") << "Text6" << int(Qt::Key_Return) << 0 << false;
+  }
+  void keysOnAFocusedControl() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, calculates);
+    Enter({"1", "1", "2", "", "2", "3"});
+    QWidget* widget = Child(*window_, control);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Boxes()[6], calculates ? QStringLiteral("13") : QString());
+    if (calculates) {
+      QCOMPARE(widget->accessibleDescription(),
+               QStringLiteral("13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667"));
+    }
+  }
+
   void entryCheckShowsItsMessageAndChangesNothingElse() {
     Enter({"1", "1", "2", "", "2", "3"});
     Click("Add");
@@ -181,14 +213,29 @@ class BehaviourTest : public QObject {
     QCOMPARE(result, expected);
   }
 
+  // The message box: titled "Ondavi", one OK button, no icon; its text can be selected and
+  // copied whole with Ctrl+C; an empty one is still wide enough for its title.
+  void messageBoxIsTitledOndaviWithOneOkButton_data() {
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("transcript") << " 1 1/2   +    2/3\r    Becomes \r\n 9/ 6"
+                                << " 1 1/2   +    2/3\n    Becomes \n 9/ 6";
+    QTest::newRow("empty") << ""
+                           << "";
+  }
   void messageBoxIsTitledOndaviWithOneOkButton() {
+    QFETCH(QString, prompt);
+    QFETCH(QString, shown);
     delete guard_;  // this test opens a message box on purpose
     guard_ = nullptr;
-    ondavi::MessageBoxPrompt prompt(window_);
+    ondavi::MessageBoxPrompt message_box(window_);
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     qsizetype buttons = 0;
     QWidget* parent = nullptr;
+    bool selectable = false;
+    int width = 0;
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
@@ -197,18 +244,26 @@ class BehaviourTest : public QObject {
       icon = box->icon();
       buttons = box->buttons().size();
       parent = box->parentWidget();
+      selectable = box->textInteractionFlags() & Qt::TextSelectableByKeyboard;
+      width = box->width();
+      // Nothing selected: Ctrl+C copies everything.
+      QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_C, Qt::ControlModifier);
       box->button(QMessageBox::Ok)->click();
     });
     QTimer::singleShot(5000, [] {  // never hang: close whatever is still open
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
-    prompt.Show(" 1 1/2   +    2/3\r    Becomes \r\n 9/ 6");
+    message_box.Show(prompt.toStdString());
     guard_ = new ondavi::testing::ModalGuard;
     QCOMPARE(title, QStringLiteral("Ondavi"));
-    QCOMPARE(text, QStringLiteral(" 1 1/2   +    2/3\n    Becomes \n 9/ 6"));
+    QCOMPARE(text, shown);
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
     QCOMPARE(parent, window_);
+    QVERIFY(selectable);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QVERIFY2(width > 2 * QFontMetrics(window_->font()).horizontalAdvance(title),
+             "narrower than its title");
   }
 };
 
