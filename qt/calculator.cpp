@@ -148,6 +148,7 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
     button->installEventFilter(this);
   }
   boxes_[0]->setFocus();
+  KeepBoxesVisible();
 
   Form_Load();
 }
@@ -159,6 +160,13 @@ QWidget* Calculator::AddControl(const form::Control& control) {
   switch (control.kind) {
     case form::Kind::kTextBox: {
       auto* edit = new QLineEdit(Frame1);
+      // Boxes are drawn in Fusion whatever the desktop's style: styles with wide padding would
+      // clip the digits of a box only 33 pixels wide.
+      if (!box_style_) {
+        box_style_ = QStyleFactory::create(QStringLiteral("Fusion"));
+        if (box_style_) box_style_->setParent(this);
+      }
+      if (box_style_) edit->setStyle(box_style_);
       edit->setMaxLength(form::kMaxBoxLength);
       edit->setReadOnly(control.answer);  // answers can be selected and copied, not typed
       boxes_[static_cast<std::size_t>(*control.box) - 1] = edit;
@@ -204,6 +212,26 @@ bool Calculator::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void Calculator::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) KeepBoxesVisible();
+  QWidget::changeEvent(event);
+}
+
+// A box's border is drawn a shade darker than the window colour, which vanishes into a dark
+// window. Under a dark palette (text lighter than the window) the boxes take a lighter window
+// colour for their border to be drawn from; a light palette is left as it is.
+void Calculator::KeepBoxesVisible() {
+  const QPalette& window = palette();
+  const bool dark =
+      window.color(QPalette::WindowText).lightness() > window.color(QPalette::Window).lightness();
+  for (QLineEdit* box : boxes_) {
+    if (!box) continue;
+    QPalette own = window;
+    if (dark) own.setColor(QPalette::Window, window.color(QPalette::WindowText).darker(130));
+    box->setPalette(own);
+  }
 }
 
 void Calculator::Form_Load() {

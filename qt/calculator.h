@@ -10,6 +10,7 @@
 #include "module1.h"
 
 class QGroupBox;
+class QStyle;
 
 namespace ondavi {
 
@@ -27,14 +28,17 @@ class Calculator : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Form_Load();
+  void KeepBoxesVisible();
   QWidget* AddControl(const form::Control& control);
 
   std::unique_ptr<MessagePrompt> own_prompt_;
   MessagePrompt& prompt_;
   QGroupBox* Frame1;
+  QStyle* box_style_ = nullptr;
   std::array<QLineEdit*, kBoxCount> boxes_{};
   std::unique_ptr<LineEditBoxPanel> panel_;
   std::unique_ptr<form::FormActions> actions_;

@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program under Xvfb with a window manager: the
-# window after 1 1/2 + 2/3 is typed and "+" pressed, and the "Show Work" box that follows.
-# Usage: screenshots.sh [PROGRAM [SCALE [OUTPUT_DIR]]]
+# window after 1 1/2 + 2/3 is typed and "+" pressed, and the "Show Work" box that follows. With
+# STYLE "dark", the program runs in the dark Adwaita style, as on a dark GNOME desktop.
+# Usage: screenshots.sh [PROGRAM [SCALE [OUTPUT_DIR [STYLE]]]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/dev/app/ondavi}
 scale=${2:-1}
 out=${3:-docs/screenshots}
+style=${4:-}
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
+options=()
+if [ "$style" = dark ]; then
+  suffix="-dark$suffix"
+  options=(-style Adwaita-Dark)
+  dpkg-query -W adwaita-qt6 >/dev/null 2>&1 || apt-get install -y -q --no-install-recommends adwaita-qt6
+fi
 bash scripts/install-deps.sh
 mkdir -p "$out"
 
@@ -17,7 +25,7 @@ openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
 xsetroot -solid '#5a7a96' 2>/dev/null || true
-QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" "${options[@]}" >/dev/null 2>&1 &
 app=$!
 trap 'kill $app $wm 2>/dev/null; stop_xvfb' EXIT
 
