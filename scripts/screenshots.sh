@@ -36,10 +36,10 @@ for _ in $(seq 100); do
 done
 xdotool windowactivate --sync "$window"
 sleep 0.3
-# Text1 has the focus: type 1 1/2 and 2/3, then move on to "+" (three boxes on) and press it.
+# Text1 has the focus: type 1 1/2 and 2/3, then move on to "+" (three boxes on) and press Enter.
 xdotool type 1; xdotool key Tab; xdotool type 1; xdotool key Tab; xdotool type 2
 xdotool key Tab Tab; xdotool type 2; xdotool key Tab; xdotool type 3
-xdotool key Tab Tab Tab space
+xdotool key Tab Tab Tab Return
 sleep 0.5
 import -frame -window "$window" "$out/calculator$suffix.png"
 
