@@ -70,6 +70,21 @@ HFONT CreateFormFont(const form::FontSpec& spec, UINT dpi) {
   return CreateSansFont(height, spec.weight, L"Microsoft Sans Serif", DEFAULT_QUALITY);
 }
 
+// When the user moves on from a box to another control of the window, the box shows the
+// beginning of its text again (Tab selects a whole box and leaves a long one scrolled to its
+// end). Focus going to another window or a message box leaves the box as it was.
+LRESULT CALLBACK ShowBeginningWhenLeft(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR, DWORD_PTR) {
+  const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
+  if (message == WM_KILLFOCUS && wparam &&
+      IsChild(GetParent(box), reinterpret_cast<HWND>(wparam))) {
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, ShowBeginningWhenLeft, 1);
+  return result;
+}
+
 }  // namespace
 
 void CalculatorWindow::Fonts::Make(UINT dpi) {
@@ -134,6 +149,7 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
         control = CreateChild(instance, hwnd_, WS_EX_CLIENTEDGE, L"EDIT", "",
                               WS_TABSTOP | ES_AUTOHSCROLL | (c.answer ? ES_READONLY : 0), id);
         SendMessageW(control, EM_SETLIMITTEXT, form::kMaxBoxLength, 0);
+        SetWindowSubclass(control, ShowBeginningWhenLeft, 1, 0);
         boxes_[static_cast<std::size_t>(*c.box) - 1] = control;
         break;
       case form::Kind::kCommandButton:

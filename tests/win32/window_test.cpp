@@ -197,6 +197,16 @@ TEST_F(Win32Window, AnotherWindowTakingTheFocusLeavesTheBoxAsItWas) {
   EXPECT_EQ(Text("Text2"), "1234");
 }
 
+TEST_F(Win32Window, ALongAnswerShowsItsBeginningOnceTheUserMovesOn) {
+  SetWindowTextW(Control("Text12"), std::wstring(200, L'7').c_str());
+  SetFocus(Control("Text11"));
+  Press(VK_TAB);  // into the decimal box, which selects it all and scrolls to its end
+  ASSERT_EQ(GetFocus(), Control("Text12"));
+  EXPECT_GT(SendMessageW(Control("Text12"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  Press(VK_TAB);
+  EXPECT_EQ(SendMessageW(Control("Text12"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
 TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
   for (const form::Control& c : form::kControls) {
     if (c.accessible_name.empty()) continue;
