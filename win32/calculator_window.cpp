@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "accessible_name.h"
+#include "accessible_text.h"
 #include "message_box_prompt.h"
 #include "text_conversion.h"
 
@@ -233,10 +233,16 @@ bool CalculatorWindow::HandleDialogKey(MSG& message) {
 void CalculatorWindow::ClickFocusedButton() {
   const HWND focus = GetFocus();
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    if (controls_[i] == focus && form::kControls[i].kind == form::Kind::kCommandButton) {
-      actions_->Click(form::kControls[i].action);
-    }
+    if (controls_[i] == focus && form::kControls[i].kind == form::Kind::kCommandButton) Click(i);
   }
+}
+
+void CalculatorWindow::Click(std::size_t index) {
+  const form::Action action = form::kControls[index].action;
+  actions_->Click(action);
+  if (action == form::Action::kShowWork || action == form::Action::kClear) return;
+  // The focus stays on the button, so a screen reader hears the answer through it.
+  SetAccessibleDescription(controls_[index], Widen(actions_->LastResult()));
 }
 
 LRESULT CALLBACK CalculatorWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
@@ -263,7 +269,7 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       const int index = id - kFirstControlId;
       if (HIWORD(wparam) == BN_CLICKED && index >= 0 &&
           index < static_cast<int>(form::kControls.size()) && actions_) {
-        actions_->Click(form::kControls[static_cast<std::size_t>(index)].action);
+        Click(static_cast<std::size_t>(index));
         return 0;
       }
       break;

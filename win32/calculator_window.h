@@ -42,6 +42,7 @@ class CalculatorWindow {
   void LayOut(UINT dpi);
   void Form_Load();
   void ClickFocusedButton();
+  void Click(std::size_t index);  // the control at this index of the form table
 
   struct Fonts {
     HFONT bold = nullptr, large = nullptr, message = nullptr;

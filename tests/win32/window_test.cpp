@@ -54,6 +54,23 @@ class Win32Window : public ::testing::Test {
     for (wchar_t c : Widen(text)) PostMessageW(Control(name), WM_CHAR, c, 1);
     Pump();
   }
+  // What a screen reader reads as a control's description.
+  std::string Description(std::string_view name) const {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(Control(name), OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+      return "(no accessible object)";
+    }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    accessible->get_accDescription(self, &text);
+    const std::string description = Narrow(text ? text : L"");
+    SysFreeString(text);
+    accessible->Release();
+    return description;
+  }
   std::vector<std::string> Boxes() const {
     std::vector<std::string> texts;
     for (int box = 1; box <= kBoxCount; ++box) texts.push_back(Text("Text" + std::to_string(box)));
@@ -157,6 +174,8 @@ TEST_F(Win32Window, SpaceAndEnterOnAFocusedButtonClickIt) {
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "2", "", "2", "3", "13", "6", "2", "1",
                                                  "6", "2.16666666666667"}));
     EXPECT_EQ(module_.Operation, "+");
+    EXPECT_EQ(Description("Add"),
+              "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667");
   }
   SetFocus(Control("Text7"));
   Press(VK_RETURN);  // Enter in a box does nothing

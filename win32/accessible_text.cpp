@@ -1,4 +1,4 @@
-#include "accessible_name.h"
+#include "accessible_text.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -8,12 +8,18 @@
 namespace ondavi::win32 {
 namespace {
 
-// Windows' accessible object for a control, with another name. Every other property and
-// method is the standard object's.
+// What a control says about itself to assistive technology.
+struct AccessibleText {
+  std::wstring name;
+  std::wstring description;  // empty: the standard object's
+};
+
+// Windows' accessible object for a control, with another name and description. Every other
+// property and method is the standard object's.
 class NamedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const std::wstring& name)
-      : standard_(standard), name_(name) {}
+  NamedAccessible(IAccessible* standard, const AccessibleText& text)
+      : standard_(standard), text_(text) {}
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
@@ -52,13 +58,14 @@ class NamedAccessible final : public IAccessible {
     return standard_->Invoke(id, riid, lcid, flags, params, result, exception, argument_error);
   }
 
-  // IAccessible: the name is ours.
+  // IAccessible: the name and the description are ours.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF) {
-      *name = SysAllocString(name_.c_str());
-      return *name ? S_OK : E_OUTOFMEMORY;
-    }
+    if (IsSelf(child)) return Answer(text_.name, name);
     return standard_->get_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    if (IsSelf(child) && !text_.description.empty()) return Answer(text_.description, description);
+    return standard_->get_accDescription(child, description);
   }
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -72,9 +79,6 @@ class NamedAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     return standard_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    return standard_->get_accDescription(child, description);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     return standard_->get_accRole(child, role);
@@ -125,13 +129,21 @@ class NamedAccessible final : public IAccessible {
 
  private:
   ~NamedAccessible() = default;
+  static bool IsSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+  }
+  static HRESULT Answer(const std::wstring& text, BSTR* answer) {
+    *answer = SysAllocString(text.c_str());
+    return *answer ? S_OK : E_OUTOFMEMORY;
+  }
 
   IAccessible* standard_;
-  std::wstring name_;
+  AccessibleText text_;
   long references_ = 1;
 };
 
 constexpr UINT_PTR kSubclassId = 0x0DA1;
+constexpr wchar_t kTextProperty[] = L"Ondavi.AccessibleText";  // finds the text again
 
 LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                  DWORD_PTR data) {
@@ -139,15 +151,16 @@ LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wparam, LPARA
     IAccessible* standard = nullptr;
     if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&standard)))) {
-      auto* named = new NamedAccessible(standard, *reinterpret_cast<std::wstring*>(data));
+      auto* named = new NamedAccessible(standard, *reinterpret_cast<AccessibleText*>(data));
       const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
       named->Release();  // LresultFromObject holds its own reference
       return result;
     }
   }
   if (message == WM_NCDESTROY) {
+    RemovePropW(window, kTextProperty);
     RemoveWindowSubclass(window, AnswerGetObject, kSubclassId);
-    delete reinterpret_cast<std::wstring*>(data);
+    delete reinterpret_cast<AccessibleText*>(data);
   }
   return DefSubclassProc(window, message, wparam, lparam);
 }
@@ -155,8 +168,16 @@ LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wparam, LPARA
 }  // namespace
 
 void SetAccessibleName(HWND control, std::wstring name) {
-  auto* kept = new std::wstring(std::move(name));  // freed when the control is destroyed
-  SetWindowSubclass(control, AnswerGetObject, kSubclassId, reinterpret_cast<DWORD_PTR>(kept));
+  auto* text = new AccessibleText{std::move(name), {}};  // freed when the control is destroyed
+  SetPropW(control, kTextProperty, text);
+  SetWindowSubclass(control, AnswerGetObject, kSubclassId, reinterpret_cast<DWORD_PTR>(text));
+}
+
+void SetAccessibleDescription(HWND control, std::wstring description) {
+  auto* text = static_cast<AccessibleText*>(GetPropW(control, kTextProperty));
+  if (!text) return;
+  text->description = std::move(description);
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace ondavi::win32
