@@ -195,7 +195,7 @@ void CalculatorWindow::CreateTooltip(HINSTANCE instance) {
 
 void CalculatorWindow::LayOut(UINT dpi) {
   dpi_ = dpi;
-  fonts_.Free();
+  Fonts previous = fonts_;  // freed once no control uses them
   fonts_.Make(dpi);
 
   RECT frame = {0, 0, Px(form::kClientWidth, dpi), Px(form::kClientHeight, dpi)};
@@ -216,8 +216,10 @@ void CalculatorWindow::LayOut(UINT dpi) {
                                                     : fonts_.message;
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
-  if (tooltip_)
+  if (tooltip_) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, static_cast<int>(dpi), 96));
+  }
+  previous.Free();
 }
 
 void CalculatorWindow::Form_Load() {
