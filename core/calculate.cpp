@@ -43,14 +43,6 @@ Value ImproperNumerator(const Value& whole, const Value& num, const Value& den) 
   return den * whole + num;
 }
 
-// Doubles hold every whole number up to 2^53 exactly.
-constexpr double kLargestExactWhole = 9007199254740992.0;
-
-bool IsExactWhole(const Value& v) {
-  const double d = v.ToDouble();
-  return v.IsWhole() && d >= 0 && d <= kLargestExactWhole;
-}
-
 // Divides numerator and denominator by gcf, exactly, when both are whole numbers from 0 up to
 // 2^53 and gcf one from 1 up to 2^53; otherwise leaves both as they are, so that a fraction is
 // never half reduced and no fractional value is rounded into another. Zero over zero (a mixed
@@ -58,7 +50,8 @@ bool IsExactWhole(const Value& v) {
 bool DivideBoth(Value& num, Value& den, double gcf) {
   const Value zero = Value::Integer(0);
   const Value factor = num == zero && den == zero ? Value::Integer(1) : Value::Double(gcf);
-  if (!IsExactWhole(num) || !IsExactWhole(den) || !IsExactWhole(factor) || factor == zero) {
+  if (!IsExactWhole(num.ToDouble()) || !IsExactWhole(den.ToDouble()) ||
+      !IsExactWhole(factor.ToDouble()) || factor == zero) {
     return false;
   }
   const auto divisor = static_cast<std::uint64_t>(factor.ToDouble());

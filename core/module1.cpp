@@ -1,6 +1,5 @@
 #include "module1.h"
 
-#include <cmath>
 #include <cstdint>
 #include <numeric>
 #include <utility>
@@ -11,18 +10,11 @@
 namespace ondavi {
 namespace {
 
-// Doubles hold every whole number up to 2^53 exactly; above it they skip whole numbers.
-constexpr double kLargestExactWhole = 9007199254740992.0;
-
-bool IsCountable(double d) {
-  return d >= 0 && d <= kLargestExactWhole && std::floor(d) == d;
-}
-
 // Every factor of a whole number from 1 up to 2^53, in increasing order behind the count; an
 // empty list for any other number. Reuses the list's storage.
 void ListFactors(double number, std::vector<double>& list) {
   list.assign(1, 0.0);
-  if (!IsCountable(number) || number == 0) return;
+  if (!IsExactWhole(number) || number == 0) return;
   const std::vector<std::uint64_t> divisors = Divisors(static_cast<std::uint64_t>(number));
   list.resize(divisors.size() + 1);
   list[0] = static_cast<double>(divisors.size());
@@ -53,7 +45,8 @@ void Module1::FindGcf() {
   FactorsA = FactorList(FirstNumber);
   FactorsB = FactorList(SecondNumber);
 
-  const bool whole_pair = IsCountable(FirstNumber) && IsCountable(SecondNumber) && SecondNumber > 0;
+  const bool whole_pair =
+      IsExactWhole(FirstNumber) && IsExactWhole(SecondNumber) && SecondNumber > 0;
   if (!whole_pair) {
     Gcf = 1;
     Lcm = (Value::Double(FirstNumber) * Value::Double(SecondNumber)).ToDouble();

@@ -120,4 +120,8 @@ bool FitsInt32(const Value& a) {
   return d >= -2147483648.5 && d < 2147483647.5;
 }
 
+bool IsExactWhole(double d) {
+  return d >= 0 && d <= 9007199254740992.0 && std::floor(d) == d;
+}
+
 }  // namespace ondavi

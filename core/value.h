@@ -51,4 +51,8 @@ bool operator==(const Value& a, const Value& b);
 // True when a value can be an operand of IntDiv: whole and inside the signed 32-bit range.
 bool FitsInt32(const Value& a);
 
+// True for the whole numbers from 0 up to 2^53, which doubles hold exactly (above it they skip
+// whole numbers), so that exact integer arithmetic can stand in for them.
+bool IsExactWhole(double d);
+
 }  // namespace ondavi

@@ -36,14 +36,14 @@ struct Place {
   int left, top, width, height;
 };
 
-struct FontSpec {
+struct Typeface {
   std::string_view face;
   double points;
   int weight;
 };
 // The face the form was drawn in; windows substitute what the system has.
-inline constexpr FontSpec kBoldFont = {"MS Sans Serif", 8.25, 700};
-inline constexpr FontSpec kLargeFont = {"MS Sans Serif", 13.5, 400};
+inline constexpr Typeface kBoldFont = {"MS Sans Serif", 8.25, 700};
+inline constexpr Typeface kLargeFont = {"MS Sans Serif", 13.5, 400};
 
 struct Control {
   std::string_view name;

@@ -52,8 +52,8 @@ QFont SansFont(double points, int weight) {
   return font;
 }
 
-QFont FontOf(const form::FontSpec& spec) {
-  return SansFont(spec.points, spec.weight);
+QFont FontOf(const form::Typeface& typeface) {
+  return SansFont(typeface.points, typeface.weight);
 }
 
 // Frame1, which also draws the form's two rectangle outlines. They are decoration, drawn rather

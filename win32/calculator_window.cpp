@@ -59,15 +59,16 @@ bool RendersAsAsked(HFONT font, int height, int weight) {
          std::abs(metrics.tmHeight - metrics.tmInternalLeading + height) <= 1;
 }
 
-// The form's face, "MS Sans Serif", is a bitmap font made in a few sizes for 96 dpi; where it
-// does not come out at the size and weight asked for, its TrueType successor stands in.
-HFONT CreateFormFont(const form::FontSpec& spec, UINT dpi) {
-  const int height = -MulDiv(static_cast<int>(spec.points * 100), static_cast<int>(dpi), 7200);
+// The form's face, MS Sans Serif, is a bitmap font made in a few sizes for 96 dpi; where it does
+// not come out at the size and weight asked for, its TrueType successor stands in.
+HFONT CreateFormFont(const form::Typeface& typeface, UINT dpi) {
+  const int height = -MulDiv(static_cast<int>(typeface.points * 100), static_cast<int>(dpi), 7200);
   // A bitmap face is drawn unsmoothed, and so is whatever the system puts in its place.
-  const HFONT font = CreateSansFont(height, spec.weight, L"MS Sans Serif", NONANTIALIASED_QUALITY);
-  if (RendersAsAsked(font, height, spec.weight)) return font;
+  const HFONT font =
+      CreateSansFont(height, typeface.weight, Widen(typeface.face).c_str(), NONANTIALIASED_QUALITY);
+  if (RendersAsAsked(font, height, typeface.weight)) return font;
   DeleteObject(font);
-  return CreateSansFont(height, spec.weight, L"Microsoft Sans Serif", DEFAULT_QUALITY);
+  return CreateSansFont(height, typeface.weight, L"Microsoft Sans Serif", DEFAULT_QUALITY);
 }
 
 // When the user moves on from a box to another control of the window, the box shows the
