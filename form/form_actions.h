@@ -4,7 +4,8 @@
 // stores its operator and runs the calculation, "Show Work" shows the last transcript, "clear"
 // empties the twelve boxes and nothing else. A window maps each button's click to Click with the
 // button's action, or calls the handler by name. After an operator, LastResult says the answer
-// (or the message the calculation showed) in words, for the window to hand to screen readers.
+// (or the message the calculation showed) in words, for the window to hand to screen readers;
+// after another button it is empty.
 #include <string>
 
 #include "box_panel.h"
@@ -33,6 +34,7 @@ class FormActions {
   const std::string& LastResult() const { return last_result_; }
 
   void Click(Action action) {
+    last_result_.clear();
     switch (action) {
       case Action::kAdd:
         return Add_Click();

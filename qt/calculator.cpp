@@ -141,7 +141,7 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
     auto* button = Frame1->findChild<QPushButton*>(Text(control.name));
     connect(button, &QPushButton::clicked, this, [this, button, action = control.action] {
       actions_->Click(action);
-      if (action == form::Action::kShowWork || action == form::Action::kClear) return;
+      if (actions_->LastResult().empty()) return;
       // The focus stays on the button, so a screen reader hears the answer through it.
       button->setAccessibleDescription(QString::fromStdString(actions_->LastResult()));
     });

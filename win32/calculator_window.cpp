@@ -241,9 +241,8 @@ void CalculatorWindow::ClickFocusedButton() {
 }
 
 void CalculatorWindow::Click(std::size_t index) {
-  const form::Action action = form::kControls[index].action;
-  actions_->Click(action);
-  if (action == form::Action::kShowWork || action == form::Action::kClear) return;
+  actions_->Click(form::kControls[index].action);
+  if (actions_->LastResult().empty()) return;
   // The focus stays on the button, so a screen reader hears the answer through it.
   SetAccessibleDescription(controls_[index], Widen(actions_->LastResult()));
 }
