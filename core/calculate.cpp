@@ -28,6 +28,14 @@ bool OperandsInRange(const BoxPanel& boxes) {
   return true;
 }
 
+// A whole-number box holds nothing, a lone "-" (the sign of the fraction beside it) or one
+// number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
+// would be read only in part and give a wrong answer.
+bool IsWholeNumberEntry(const std::string& text) {
+  if (text.find_first_not_of(" \t\n") == std::string::npos) return true;
+  return text == "-" || ValReadsAll(text);
+}
+
 std::size_t Index(Box box) {
   return static_cast<std::size_t>(box) - 1;
 }
@@ -100,7 +108,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   Value whole1, num1, den1, whole2, num2, den2, temp, resultNum, resultDen, decimalValue, negFlag,
       mixedWhole, mixedNum, mixedDen;
 
-  // Entry checks: the fraction boxes take digits only; signs go in the whole-number boxes.
+  // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
+  // whole-number box holds one number or nothing.
   entry = boxes.Text(Text2) + boxes.Text(Text3) + boxes.Text(Text5) + boxes.Text(Text6);
   if (entry.find('-') != std::string::npos) {
     prompt.Show(kNegativeSignMessage);
@@ -111,6 +120,10 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       prompt.Show(kNonNumericMessage);
       return;
     }
+  }
+  if (!IsWholeNumberEntry(boxes.Text(Text1)) || !IsWholeNumberEntry(boxes.Text(Text4))) {
+    prompt.Show(kNonNumericMessage);
+    return;
   }
   entry.clear();
   m.ForgetFactorLists();

@@ -31,19 +31,25 @@ int DigitValue(char c, int radix) {
   return d < radix ? d : -1;
 }
 
+// How many digits of this radix stand at the start of `s`.
+std::size_t RadixDigits(std::string_view s, int radix) {
+  std::size_t n = 0;
+  while (n < s.size() && DigitValue(s[n], radix) >= 0) ++n;
+  return n;
+}
+
 // Reads the digits of an "&H" or "&O" number; `s` starts after the prefix.
 double ReadRadix(std::string_view s, int radix) {
+  const std::size_t digits = RadixDigits(s, radix);
   const int digits_16 = radix == 16 ? 4 : 6;
   std::uint64_t n = 0;
-  int width = 0;
-  for (char c : s) {
-    const int d = DigitValue(c, radix);
-    if (d < 0) break;
-    n = n * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(d);
+  for (char c : s.substr(0, digits)) {
+    n = n * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(DigitValue(c, radix));
     if (n > 0xFFFFFFFFu) throw Failure(FailureKind::kOverflow);
-    ++width;
   }
-  if (width <= digits_16 && n <= 0xFFFFu) return static_cast<std::int16_t>(n);
+  if (digits <= static_cast<std::size_t>(digits_16) && n <= 0xFFFFu) {
+    return static_cast<std::int16_t>(n);
+  }
   return static_cast<std::int32_t>(n);
 }
 
@@ -61,36 +67,76 @@ double ParseDecimal(std::string number) {
   return result < std::numeric_limits<double>::min() ? 0.0 : result;
 }
 
-// The decimal number at the start of `s`, as "[sign]digits[.digits][e[sign]digits]".
-double ReadDecimal(std::string_view s) {
-  std::size_t i = 0;
+// The decimal number at the start of a blank-free text, "[sign]digits[.digits][e[sign]digits]",
+// as Val reads it: where its parts stand and where it ends. An exponent letter without digits
+// after it is not part of the number ("1e" reads as 1).
+struct DecimalSpan {
   bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  std::string_view mantissa;  // digits with an optional point; empty when there is no number
+  std::string_view exponent;  // the exponent's digits, empty when there is none
+  bool negative_exponent = false;
+  std::size_t end = 0;  // one past the last character read; 0 when there is no number
+};
+
+DecimalSpan ScanDecimal(std::string_view s) {
+  DecimalSpan span;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) span.negative = s[i++] == '-';
   const std::size_t start = i;
   while (i < s.size() && IsDigit(s[i])) ++i;
-  const std::size_t whole_digits = i - start;
-  std::size_t fraction_digits = 0;
+  std::size_t digits = i - start;
   if (i < s.size() && s[i] == '.') {
     const std::size_t fraction_start = ++i;
     while (i < s.size() && IsDigit(s[i])) ++i;
-    fraction_digits = i - fraction_start;
+    digits += i - fraction_start;
   }
-  if (whole_digits + fraction_digits == 0) return 0.0;
-  std::string number(s.substr(start, i - start));
-  long long exponent = 0;  // saturates far beyond any double
+  if (digits == 0) return DecimalSpan{};
+  span.mantissa = s.substr(start, i - start);
+  span.end = i;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
     std::size_t j = i + 1;
-    const bool negative_exponent = j < s.size() && s[j] == '-';
+    span.negative_exponent = j < s.size() && s[j] == '-';
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     const std::size_t first_digit = j;
-    for (; j < s.size() && IsDigit(s[j]); ++j) {
-      if (exponent < 100000000) exponent = exponent * 10 + (s[j] - '0');
+    while (j < s.size() && IsDigit(s[j])) ++j;
+    if (j > first_digit) {
+      span.exponent = s.substr(first_digit, j - first_digit);
+      span.end = j;
     }
-    if (negative_exponent) exponent = -exponent;
-    if (j > first_digit) number += "e" + std::to_string(exponent);  // "1e" and "1e+" read as 1
+  }
+  return span;
+}
+
+double ReadDecimal(std::string_view s) {
+  const DecimalSpan span = ScanDecimal(s);
+  if (span.mantissa.empty()) return 0.0;
+  std::string number(span.mantissa);
+  if (!span.exponent.empty()) {
+    long long exponent = 0;  // saturates far beyond any double
+    for (char c : span.exponent) {
+      if (exponent < 100000000) exponent = exponent * 10 + (c - '0');
+    }
+    number += "e" + std::to_string(span.negative_exponent ? -exponent : exponent);
   }
   const double result = ParseDecimal(number);
-  return negative ? -result : result;
+  return span.negative ? -result : result;
+}
+
+// The text without the blanks, tabs and line feeds that Val passes over.
+std::string WithoutBlanks(std::string_view text) {
+  std::string s;
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  }
+  return s;
+}
+
+// The radix of an "&H" or "&O" prefix at the start of `s`, or 0 for none.
+int RadixPrefix(std::string_view s) {
+  if (s.size() < 2 || s[0] != '&') return 0;
+  if (s[1] == 'h' || s[1] == 'H') return 16;
+  if (s[1] == 'o' || s[1] == 'O') return 8;
+  return 0;
 }
 
 // The decimal digits of |d| rounded to 15 significant digits, without trailing zeros, and the
@@ -151,16 +197,22 @@ std::string Magnitude(const Value& v, char separator, bool* negative) {
 }  // namespace
 
 double Val(std::string_view text) {
-  std::string s;
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n') s += c;
-  }
-  if (s.size() >= 2 && s[0] == '&') {
-    if (s[1] == 'h' || s[1] == 'H') return ReadRadix(std::string_view(s).substr(2), 16);
-    if (s[1] == 'o' || s[1] == 'O') return ReadRadix(std::string_view(s).substr(2), 8);
-    return 0.0;
+  const std::string s = WithoutBlanks(text);
+  if (!s.empty() && s[0] == '&') {
+    const int radix = RadixPrefix(s);
+    return radix ? ReadRadix(std::string_view(s).substr(2), radix) : 0.0;
   }
   return ReadDecimal(s);
+}
+
+bool ValReadsAll(std::string_view text) {
+  const std::string s = WithoutBlanks(text);
+  if (const int radix = RadixPrefix(s)) {
+    const std::size_t digits = RadixDigits(std::string_view(s).substr(2), radix);
+    return digits > 0 && 2 + digits == s.size();
+  }
+  const DecimalSpan span = ScanDecimal(s);
+  return span.end > 0 && span.end == s.size();
 }
 
 std::string Str(const Value& v) {

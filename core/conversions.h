@@ -15,6 +15,11 @@ namespace ondavi {
 // leading number gives 0. A number beyond the double range fails with kOverflow.
 double Val(std::string_view text);
 
+// Whether Val reads all of the text as one number: nothing but blanks stands after it. False for
+// text with no number at all ("", "+", ".", "&H") and for a number followed by anything else
+// ("1 1/2", "12abc", "1,5", "1e", "&H1G").
+bool ValReadsAll(std::string_view text);
+
 // Transcript form: a blank in front of a number that is not negative, a minus sign in front of a
 // negative one, then the digits with "." as decimal separator. Empty is " 0".
 std::string Str(const Value& v);

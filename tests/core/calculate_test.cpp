@@ -72,9 +72,9 @@ TEST(Calculate, AnswersEachOperator) {
       {{"1.5", "", "", "", "", ""},
        "+",
        {"1.5", "0", "1", "", "0", "1", "1.5", "1", "1", "0.5", "1", "1.5"}},
-      {{"&H10", "", "", "abc", "", ""},
+      {{"&H10", "", "", " ", "", ""},
        "x",
-       {"&H10", "0", "1", "abc", "0", "1", "0", "1", "", "0", "0", "0"}},
+       {"&H10", "0", "1", " ", "0", "1", "0", "1", "", "0", "0", "0"}},
   };
   for (const auto& test : cases) {
     Calculator c;
@@ -121,6 +121,17 @@ TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
       {{"", "1", "2", "", "+1", ""}, kNonNumericMessage},
       {{"", "1", "2", "", "", "x"}, kNonNumericMessage},
       {{"", "1", "2", "", "", "\xc2\xbd"}, kNonNumericMessage},  // "½"
+      // A whole-number box that Val would read only in part.
+      {{"1 1/2", "", "", "", "", ""}, kNonNumericMessage},
+      {{"3/4", "", "", "", "1", "3"}, kNonNumericMessage},
+      {{"1,5", "", "", "", "1", "3"}, kNonNumericMessage},
+      {{"", "1", "2", "12abc", "", ""}, kNonNumericMessage},
+      {{"abc", "", "", "", "", ""}, kNonNumericMessage},
+      {{"+", "", "", ".", "", ""}, kNonNumericMessage},
+      {{"&H", "", "", "", "", ""}, kNonNumericMessage},
+      {{"", "", "", "1e", "", ""}, kNonNumericMessage},
+      {{"&H1G", "", "", "", "", ""}, kNonNumericMessage},
+      {{" - ", "1", "2", "", "", ""}, kNonNumericMessage},  // a sign alone is "-" exactly
       {{"1e400", "1", "2", "", "", ""}, kTooLargeMessage},
       {{"", "1", "2", "", std::string(400, '9'), ""}, kTooLargeMessage},
   };
@@ -139,12 +150,22 @@ TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
   }
 }
 
-TEST(Calculate, WholeBoxesAreNotCheckedButReadByVal) {
-  Calculator c;
-  c.Run({"2 x", "", "", "+1", "", ""}, "+");
-  EXPECT_TRUE(c.prompt.shown.empty());
-  EXPECT_EQ(c.Text(Box::Text7), "3");
-  EXPECT_EQ(c.Text(Box::Text1), "2 x");
+TEST(Calculate, WholeBoxesTakeAnythingValReadsToTheEnd) {
+  const struct {
+    const char* whole;
+    const char* decimal;  // of whole and 1/2
+  } cases[] = {
+      {"", "0.5"},      {"  ", "0.5"},  {"-", "-0.5"},     {"- 3", "-3.5"},   {"+1", "1.5"},
+      {"1.5", "2"},     {"-0", "-0.5"}, {"1e3", "1000.5"}, {"1d-3", "0.501"}, {"&H1F", "31.5"},
+      {"&O17", "15.5"}, {".5", "1"},    {"1.", "1.5"},     {"\t2\n", "2.5"},
+  };
+  for (const auto& test : cases) {
+    Calculator c;
+    c.Run({test.whole, "1", "2", "", "", ""}, "+");
+    EXPECT_TRUE(c.prompt.shown.empty()) << '"' << test.whole << '"';
+    EXPECT_EQ(c.Text(Box::Text12), test.decimal) << '"' << test.whole << '"';
+    EXPECT_EQ(c.Text(Box::Text1), test.whole);
+  }
 }
 
 }  // namespace
