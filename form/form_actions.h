@@ -5,7 +5,8 @@
 // empties the twelve boxes and nothing else. A window maps each button's click to Click with the
 // button's action, or calls the handler by name. After an operator, LastResult says the answer
 // (or the message the calculation showed) in words, for the window to hand to screen readers;
-// after another button it is empty.
+// after another button it is empty. Description says what each button describes to screen
+// readers after a click: the pressed operator the answer on screen, every other button nothing.
 #include <string>
 
 #include "box_panel.h"
@@ -33,8 +34,13 @@ class FormActions {
 
   const std::string& LastResult() const { return last_result_; }
 
+  std::string Description(Action button) const {
+    return button == last_clicked_ ? last_result_ : std::string();
+  }
+
   void Click(Action action) {
     last_result_.clear();
+    last_clicked_ = action;
     switch (action) {
       case Action::kAdd:
         return Add_Click();
@@ -79,6 +85,7 @@ class FormActions {
   BoxPanel& boxes_;
   MessagePrompt& prompt_;
   std::string last_result_;
+  Action last_clicked_ = Action::kNone;
 };
 
 }  // namespace ondavi::form

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -10,13 +11,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <vector>
 
 #include "form.h"
 #include "message_box_prompt.h"
 #include "stay_on_top.h"
+#include "tooltip_place.h"
 
 // A static library's resources are linked in only when asked for, from outside any namespace.
 static void InitIconResources() {
@@ -139,11 +143,9 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
   for (const form::Control& control : form::kControls) {
     if (control.kind != form::Kind::kCommandButton) continue;
     auto* button = Frame1->findChild<QPushButton*>(Text(control.name));
-    connect(button, &QPushButton::clicked, this, [this, button, action = control.action] {
+    connect(button, &QPushButton::clicked, this, [this, action = control.action] {
       actions_->Click(action);
-      if (actions_->LastResult().empty()) return;
-      // The focus stays on the button, so a screen reader hears the answer through it.
-      button->setAccessibleDescription(QString::fromStdString(actions_->LastResult()));
+      DescribeButtons();
     });
     button->installEventFilter(this);
   }
@@ -169,6 +171,7 @@ QWidget* Calculator::AddControl(const form::Control& control) {
       if (box_style_) edit->setStyle(box_style_);
       edit->setMaxLength(form::kMaxBoxLength);
       edit->setReadOnly(control.answer);  // answers can be selected and copied, not typed
+      if (control.answer) edit->installEventFilter(this);
       boxes_[static_cast<std::size_t>(*control.box) - 1] = edit;
       widget = edit;
       break;
@@ -199,8 +202,38 @@ QWidget* Calculator::AddControl(const form::Control& control) {
   return widget;
 }
 
-// Enter, on the main keyboard or the keypad, clicks the focused button as Space does.
+// Shows an answer box's tooltip where it hides no other box.
+void Calculator::ShowTooltip(QLineEdit* box, const QPoint& cursor) {
+  QToolTip::showText(cursor, box->toolTip(), box, box->rect());
+  QWidget* tip = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->inherits("QTipLabel") && widget->isVisible()) tip = widget;
+  }
+  if (!tip) return;
+  const auto global = [](const QWidget* widget) {
+    const QPoint corner = widget->mapToGlobal(QPoint(0, 0));
+    return form::Rect{corner.x(), corner.y(), widget->width(), widget->height()};
+  };
+  std::vector<form::Rect> all;
+  for (const QLineEdit* other : boxes_) all.push_back(global(other));
+  const QRect screen = box->screen()->availableGeometry();
+  const form::Rect place = form::TooltipPlace(
+      global(box), all, tip->frameGeometry().width(), tip->frameGeometry().height(),
+      {screen.x(), screen.y(), screen.width(), screen.height()});
+  tip->move(place.left, place.top);
+}
+
+// Enter, on the main keyboard or the keypad, clicks the focused button as Space does. An answer
+// box's tooltip is placed by ShowTooltip.
 bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && box->isReadOnly()) {
+      if (box->toolTip().isEmpty()) return false;
+      ShowTooltip(box, static_cast<QHelpEvent*>(event)->globalPos());
+      return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -231,6 +264,16 @@ void Calculator::KeepBoxesVisible() {
     QPalette own = window;
     if (dark) own.setColor(QPalette::Window, window.color(QPalette::WindowText).darker(130));
     box->setPalette(own);
+  }
+}
+
+// The focus stays on the pressed button, so a screen reader hears the answer through it; the
+// other buttons describe nothing, so that tabbing past them reads out no answer of the past.
+void Calculator::DescribeButtons() {
+  for (const form::Control& control : form::kControls) {
+    if (control.kind != form::Kind::kCommandButton) continue;
+    auto* button = Frame1->findChild<QPushButton*>(Text(control.name));
+    button->setAccessibleDescription(QString::fromStdString(actions_->Description(control.action)));
   }
 }
 

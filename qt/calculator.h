@@ -33,6 +33,8 @@ class Calculator : public QWidget {
  private:
   void Form_Load();
   void KeepBoxesVisible();
+  void DescribeButtons();
+  void ShowTooltip(QLineEdit* box, const QPoint& cursor);
   QWidget* AddControl(const form::Control& control);
 
   std::unique_ptr<MessagePrompt> own_prompt_;

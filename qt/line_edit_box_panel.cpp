@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLocale>
+#include <QStyle>
 
 namespace ondavi {
 
@@ -30,7 +31,16 @@ void LineEditBoxPanel::SetText(Box box, const std::string& text) {
   const QString value = QString::fromStdString(text);
   edit->setText(value);
   edit->setCursorPosition(0);
-  if (edit->isReadOnly()) edit->setToolTip(value);
+  if (edit->isReadOnly()) edit->setToolTip(IsCutOff(*edit) ? value : QString());
+}
+
+// Whether the box is too narrow to show its whole text: the frame, the line edit's own margin
+// of 2 pixels on each side and the caret take their share of its width.
+bool LineEditBoxPanel::IsCutOff(const QLineEdit& edit) {
+  const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+  const QMargins margins = edit.textMargins();
+  const int room = edit.width() - 2 * frame - 2 * 2 - margins.left() - margins.right() - 1;
+  return edit.fontMetrics().horizontalAdvance(edit.text()) > room;
 }
 
 char LineEditBoxPanel::DecimalSeparator() const {

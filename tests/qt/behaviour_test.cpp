@@ -140,6 +140,27 @@ class BehaviourTest : public QObject {
     }
   }
 
+  // After each click only the button just pressed may describe the answer on screen.
+  void onlyThePressedOperatorDescribesTheAnswer() {
+    Enter({"", "1", "2", "", "1", "3"});
+    const struct {
+      const char* click;
+      const char* describer;  // the one button with a description afterwards, or none
+    } steps[] = {{"Add", "Add"},       {"Multiply", "Multiply"}, {"cls", ""},
+                 {"Divide", "Divide"}, {"ShowWork", ""},         {"Subtract", "Subtract"}};
+    for (const auto& step : steps) {
+      if (QLatin1String(step.click) == QLatin1String("Divide")) Enter({"", "1", "2", "", "1", "3"});
+      Click(step.click);
+      for (const char* button : {"Add", "Subtract", "Multiply", "Divide", "cls", "ShowWork"}) {
+        const QString description = Child(*window_, QLatin1String(button))->accessibleDescription();
+        QVERIFY2(
+            description.isEmpty() == (qstrcmp(button, step.describer) != 0),
+            qPrintable(QStringLiteral("%1 after %2: \"%3\"")
+                           .arg(QLatin1String(button), QLatin1String(step.click), description)));
+      }
+    }
+  }
+
   void entryCheckShowsItsMessageAndChangesNothingElse() {
     Enter({"1", "1", "2", "", "2", "3"});
     Click("Add");

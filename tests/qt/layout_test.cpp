@@ -1,5 +1,6 @@
 // The window's controls: names, kinds, captions, places, fonts, focus order and answer boxes.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -161,6 +162,9 @@ class LayoutTest : public QObject {
     QCOMPARE(decimal->text(), QStringLiteral("2.16666666666667"));
     QCOMPARE(decimal->cursorPosition(), 0);
     QCOMPARE(decimal->toolTip(), decimal->text());
+    for (int box : {7, 8, 9, 10, 11}) {  // "13", "6", "2", "1", "6" fit: no tooltip
+      QCOMPARE(ondavi::testing::BoxOf(*window_, box)->toolTip(), QString());
+    }
     // The first characters are what is painted: the box is narrower than the text.
     QVERIFY(decimal->fontMetrics().horizontalAdvance(decimal->text()) > decimal->width());
     QVERIFY(decimal->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
@@ -173,6 +177,38 @@ class LayoutTest : public QObject {
     QCOMPARE(decimal->cursorPosition(), decimal->text().size());
     Child(*window_, QStringLiteral("cls"))->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(decimal->cursorPosition(), 0);
+  }
+
+  // Each answer box with a long text: its tooltip covers no other box.
+  void aTooltipHidesNoOtherBox() {
+    window_->move(200, 200);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    ondavi::testing::Enter(*window_, {"", "1234567890123", "9876543210987", "", "1", "7"});
+    ondavi::testing::Click(*window_, QStringLiteral("Divide"));
+    for (int box = 7; box <= 12; ++box) {
+      QLineEdit* edit = ondavi::testing::BoxOf(*window_, box);
+      if (edit->toolTip().isEmpty()) continue;
+      const QPoint centre = edit->rect().center();
+      QHelpEvent help(QEvent::ToolTip, centre, edit->mapToGlobal(centre));
+      QApplication::sendEvent(edit, &help);
+      QWidget* tip = nullptr;
+      QTRY_VERIFY((tip = VisibleTooltip()) != nullptr);
+      for (int other = 1; other <= 12; ++other) {
+        QLineEdit* o = ondavi::testing::BoxOf(*window_, other);
+        const QRect covered(o->mapToGlobal(QPoint(0, 0)), o->size());
+        QVERIFY2(other == box || !tip->frameGeometry().intersects(covered),
+                 qPrintable(QStringLiteral("Text%1's tooltip covers Text%2").arg(box).arg(other)));
+      }
+    }
+  }
+
+ private:
+  static QWidget* VisibleTooltip() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;
+    }
+    return nullptr;
   }
 };
 
