@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <servprov.h>
 
+#include <initializer_list>
 #include <utility>
 
 namespace ondavi::win32 {
@@ -14,31 +16,70 @@ struct AccessibleText {
   std::wstring description;  // empty: the standard object's
 };
 
+// IAccIdentity's interface identifier (oleacc.h declares it without one for __uuidof).
+constexpr IID kIidAccIdentity = {
+    0x7852b78d, 0x1cfd, 0x41c1, {0xa6, 0x15, 0x9c, 0x0c, 0x85, 0x96, 0x0b, 0x5f}};
+
 // Windows' accessible object for a control, with another name and description. Every other
-// property and method is the standard object's.
-class NamedAccessible final : public IAccessible {
+// property and method is the standard object's. Of the standard object's other interfaces, the
+// ones UI Automation's bridge asks for are answered here too, each passing its calls on, so that
+// every interface a client reaches leads back to this object (one identity, as COM requires).
+class NamedAccessible final : public IAccessible,
+                              public IEnumVARIANT,
+                              public IOleWindow,
+                              public IServiceProvider,
+                              public IAccIdentity {
  public:
   NamedAccessible(IAccessible* standard, const AccessibleText& text)
-      : standard_(standard), text_(text) {}
+      : standard_(standard), text_(text) {
+    standard_->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&enum_));
+    standard_->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window_));
+    standard_->QueryInterface(__uuidof(IServiceProvider), reinterpret_cast<void**>(&services_));
+    standard_->QueryInterface(kIidAccIdentity, reinterpret_cast<void**>(&identity_));
+  }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+    *object = nullptr;
     if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
+    } else if (riid == __uuidof(IEnumVARIANT) && enum_) {
+      *object = static_cast<IEnumVARIANT*>(this);
+    } else if (riid == __uuidof(IOleWindow) && window_) {
+      *object = static_cast<IOleWindow*>(this);
+    } else if (riid == __uuidof(IServiceProvider) && services_) {
+      *object = static_cast<IServiceProvider*>(this);
+    } else if (riid == kIidAccIdentity && identity_) {
+      *object = static_cast<IAccIdentity*>(this);
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    if (!*object) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
   ULONG STDMETHODCALLTYPE Release() override {
     const long left = --references_;
-    if (left == 0) {
-      standard_->Release();
-      delete this;
-    }
+    if (left == 0) delete this;
     return static_cast<ULONG>(left);
+  }
+
+  // IEnumVARIANT, IOleWindow, IServiceProvider, IAccIdentity: the standard object's.
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+    return enum_->Next(count, items, fetched);
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return enum_->Skip(count); }
+  HRESULT STDMETHODCALLTYPE Reset() override { return enum_->Reset(); }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return enum_->Clone(copy); }
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override { return window_->GetWindow(window); }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override {
+    return window_->ContextSensitiveHelp(enter);
+  }
+  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID riid, void** object) override {
+    return services_->QueryService(service, riid, object);
+  }
+  HRESULT STDMETHODCALLTYPE GetIdentityString(DWORD child, BYTE** identity,
+                                              DWORD* length) override {
+    return identity_->GetIdentityString(child, identity, length);
   }
 
   // IDispatch
@@ -128,7 +169,12 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
-  ~NamedAccessible() = default;
+  ~NamedAccessible() {
+    for (IUnknown* other : std::initializer_list<IUnknown*>{enum_, window_, services_, identity_}) {
+      if (other) other->Release();
+    }
+    standard_->Release();
+  }
   static bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
   }
@@ -138,6 +184,10 @@ class NamedAccessible final : public IAccessible {
   }
 
   IAccessible* standard_;
+  IEnumVARIANT* enum_ = nullptr;
+  IOleWindow* window_ = nullptr;
+  IServiceProvider* services_ = nullptr;
+  IAccIdentity* identity_ = nullptr;
   AccessibleText text_;
   long references_ = 1;
 };
@@ -152,7 +202,8 @@ LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wparam, LPARA
     if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&standard)))) {
       auto* named = new NamedAccessible(standard, *reinterpret_cast<AccessibleText*>(data));
-      const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
+      const LRESULT result =
+          LresultFromObject(__uuidof(IAccessible), wparam, static_cast<IAccessible*>(named));
       named->Release();  // LresultFromObject holds its own reference
       return result;
     }
@@ -175,7 +226,7 @@ void SetAccessibleName(HWND control, std::wstring name) {
 
 void SetAccessibleDescription(HWND control, std::wstring description) {
   auto* text = static_cast<AccessibleText*>(GetPropW(control, kTextProperty));
-  if (!text) return;
+  if (!text || text->description == description) return;
   text->description = std::move(description);
   NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }

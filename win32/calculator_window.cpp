@@ -86,6 +86,21 @@ LRESULT CALLBACK ShowBeginningWhenLeft(HWND box, UINT message, WPARAM wparam, LP
   return result;
 }
 
+// Whether an edit control is too narrow to show its whole text.
+bool IsCutOff(HWND edit) {
+  const std::wstring text = WindowText(edit);
+  RECT room = {};
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(edit, dc);
+  return size.cx > room.right - room.left;
+}
+
 }  // namespace
 
 void CalculatorWindow::Fonts::Make(UINT dpi) {
@@ -113,7 +128,6 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, Module1& module, MessageP
     own_prompt_ = std::make_unique<MessageBoxPrompt>(hwnd_);
     prompt_ = own_prompt_.get();
   }
-  answer_background_ = GetSysColorBrush(COLOR_WINDOW);
   CreateControls(instance);
   LayOut(GetDpiForWindow(hwnd_));
   panel_ = std::make_unique<EditBoxPanel>(boxes_);
@@ -140,7 +154,9 @@ HWND CalculatorWindow::Control(std::string_view name) const {
 
 void CalculatorWindow::CreateControls(HINSTANCE instance) {
   // In the form's tab order: the keyboard moves through the controls in the order they were
-  // made. The outlines and the frame come last, beneath the rest, and clip themselves to it.
+  // made. The outlines and the frame come last, beneath the rest. The frame clips itself to the
+  // controls above it; the outlines draw nothing but their borders, which run through the "="
+  // label, and that label draws its text only.
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     const form::Control& c = form::kControls[i];
     const int id = kFirstControlId + static_cast<int>(i);
@@ -163,8 +179,7 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
             SS_NOPREFIX | (c.alignment == form::Alignment::kCentre ? SS_CENTER : SS_LEFT), id);
         break;
       case form::Kind::kShape:
-        control =
-            CreateChild(instance, hwnd_, 0, L"STATIC", "", WS_CLIPSIBLINGS | SS_BLACKFRAME, id);
+        control = CreateChild(instance, hwnd_, 0, L"STATIC", "", SS_BLACKFRAME, id);
         break;
       case form::Kind::kFrame:
         break;
@@ -220,6 +235,8 @@ void CalculatorWindow::LayOut(UINT dpi) {
   if (tooltip_) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, static_cast<int>(dpi), 96));
   }
+  // Labels draw no background of their own: the window's is drawn anew beneath them.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
   previous.Free();
 }
 
@@ -240,11 +257,21 @@ void CalculatorWindow::ClickFocusedButton() {
   }
 }
 
+bool CalculatorWindow::IsShape(HWND control) const {
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    if (controls_[i] == control) return form::kControls[i].kind == form::Kind::kShape;
+  }
+  return false;
+}
+
 void CalculatorWindow::Click(std::size_t index) {
   actions_->Click(form::kControls[index].action);
-  if (actions_->LastResult().empty()) return;
-  // The focus stays on the button, so a screen reader hears the answer through it.
-  SetAccessibleDescription(controls_[index], Widen(actions_->LastResult()));
+  // The focus stays on the pressed button, so a screen reader hears the answer through it; the
+  // other buttons describe nothing, so that tabbing past them reads out no answer of the past.
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    if (form::kControls[i].kind != form::Kind::kCommandButton) continue;
+    SetAccessibleDescription(controls_[i], Widen(actions_->Description(form::kControls[i].action)));
+  }
 }
 
 LRESULT CALLBACK CalculatorWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
@@ -279,19 +306,31 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lparam);
       if (header->code == TTN_GETDISPINFOW) {
+        // Only a box too narrow for its text has a tip; an empty text shows none.
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lparam);
-        tooltip_text_ = WindowText(reinterpret_cast<HWND>(header->idFrom));
+        const HWND box = reinterpret_cast<HWND>(header->idFrom);
+        tooltip_text_ = IsCutOff(box) ? WindowText(box) : std::wstring();
         info->lpszText = tooltip_text_.data();
         return 0;
       }
       break;
     }
     case WM_CTLCOLORSTATIC: {
-      // Read-only answer boxes keep the white of a box rather than the grey of a label.
+      // Read-only answer boxes take the colours of a box rather than those of a label, text and
+      // background together, so that answers stay readable under any colour scheme.
       const HWND control = reinterpret_cast<HWND>(lparam);
+      const HDC dc = reinterpret_cast<HDC>(wparam);
       if (std::find(boxes_.begin(), boxes_.end(), control) != boxes_.end()) {
-        SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(answer_background_);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      // Labels draw their text only, over the window's background, and so leave whole the
+      // outlines whose borders run through them (the "=" stands on both).
+      if (control != frame_ && !IsShape(control)) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       break;
     }
@@ -303,10 +342,29 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_ACTIVATE:
-      // Switching windows must leave the focus, caret and selection where the user left them.
+      // Switching windows, or minimising and restoring, must leave the focus, caret and
+      // selection where the user left them: the control that had the focus gets it back when the
+      // window is active again and not minimised.
       if (LOWORD(wparam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
         if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+      } else if (!HIWORD(wparam)) {
+        if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // Minimising need not deactivate the window first (it stays active under Wine).
+      if ((wparam & 0xFFF0) == SC_MINIMIZE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+      }
+      break;
+    case WM_SIZE:
+      // Restored from minimised while it stayed the active window: no activation follows.
+      if (wparam == SIZE_RESTORED && GetActiveWindow() == hwnd_ && !IsChild(hwnd_, GetFocus()) &&
+          focus_ && IsWindow(focus_)) {
+        SetFocus(focus_);
       }
       break;
     case WM_SETFOCUS:

@@ -43,6 +43,7 @@ class CalculatorWindow {
   void Form_Load();
   void ClickFocusedButton();
   void Click(std::size_t index);  // the control at this index of the form table
+  bool IsShape(HWND control) const;
 
   struct Fonts {
     HFONT bold = nullptr, large = nullptr, message = nullptr;
@@ -58,7 +59,6 @@ class CalculatorWindow {
   UINT dpi_ = 96;
   HWND focus_ = nullptr;  // the control to give the focus back to when the window regains it
   Fonts fonts_;
-  HBRUSH answer_background_ = nullptr;
   std::unique_ptr<MessagePrompt> own_prompt_;
   MessagePrompt* prompt_;
   std::unique_ptr<EditBoxPanel> panel_;

@@ -2,6 +2,7 @@
 // calculation through the real controls, staying on top, and the accessible names.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <oleacc.h>
@@ -182,6 +183,25 @@ TEST_F(Win32Window, SpaceAndEnterOnAFocusedButtonClickIt) {
   EXPECT_TRUE(prompt_.shown.empty());
 }
 
+TEST_F(Win32Window, OnlyThePressedOperatorDescribesTheAnswer) {
+  const struct {
+    const char* click;
+    const char* describer;  // the one button with a description afterwards, or none
+  } steps[] = {{"Add", "Add"},       {"Multiply", "Multiply"}, {"cls", ""},
+               {"Divide", "Divide"}, {"ShowWork", ""},         {"Subtract", "Subtract"}};
+  for (const auto& step : steps) {
+    if (std::string_view(step.click) != "cls") {
+      SetWindowTextW(Control("Text2"), L"1");
+      SetWindowTextW(Control("Text3"), L"2");
+    }
+    SendMessageW(Control(step.click), BM_CLICK, 0, 0);
+    for (const char* button : {"Add", "Subtract", "Multiply", "Divide", "cls", "ShowWork"}) {
+      EXPECT_EQ(Description(button).empty(), std::string_view(button) != step.describer)
+          << button << " after " << step.click << ": " << Description(button);
+    }
+  }
+}
+
 TEST_F(Win32Window, MessagesAndShowWorkGoThroughThePrompt) {
   Type("Text2", "-1");
   SendMessageW(Control("Add"), BM_CLICK, 0, 0);
@@ -226,6 +246,68 @@ TEST_F(Win32Window, ALongAnswerShowsItsBeginningOnceTheUserMovesOn) {
   EXPECT_EQ(SendMessageW(Control("Text12"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
+TEST_F(Win32Window, TypingGoesOnAfterMinimiseAndRestore) {
+  SetFocus(Control("Text2"));
+  const auto type = [&](wchar_t c) {
+    PostMessageW(GetFocus(), WM_CHAR, c, 1);
+    Pump();
+  };
+  type(L'7');
+  SendMessageW(window_.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Pump();
+  SendMessageW(window_.hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump();
+  EXPECT_EQ(GetFocus(), Control("Text2"));
+  type(L'8');
+  EXPECT_EQ(Text("Text2"), "78");
+}
+
+// A high-contrast scheme: white text on a black window.
+TEST_F(Win32Window, AnswersFollowTheColourScheme) {
+  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+  const COLORREF saved[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+  const COLORREF high_contrast[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+  SetSysColors(2, elements, high_contrast);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const char* box : {"Text7", "Text12"}) {
+    SendMessageW(window_.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(Control(box)));
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255)) << box;
+    EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0)) << box;
+  }
+  DeleteDC(dc);
+  SetSysColors(2, elements, saved);
+}
+
+// What the tooltip of an answer box says when asked: nothing for a text that fits the box.
+TEST_F(Win32Window, AnAnswerHasATooltipOnlyWhenCutOff) {
+  for (const std::string& text : {std::string("5"), std::string("2.16666666666667")}) {
+    SetWindowTextW(Control("Text12"), Widen(text).c_str());
+    NMTTDISPINFOW info = {};
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Control("Text12"));
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(window_.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(Narrow(info.lpszText ? info.lpszText : L""), text == "5" ? "" : text);
+  }
+}
+
+// The "=" stands on the borders of both outlines, which stay whole beside it.
+TEST_F(Win32Window, TheOutlinesStayWholeBesideTheEqualsSign) {
+  RedrawWindow(window_.hwnd(), nullptr, nullptr,
+               RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const RECT label = PlaceIn(Control("Label1"), window_.hwnd());
+  const HDC dc = GetDC(window_.hwnd());
+  for (const char* shape : {"Shape2", "Shape1"}) {
+    const RECT outline = PlaceIn(Control(shape), window_.hwnd());
+    const int border = std::string_view(shape) == "Shape2" ? outline.right - 1 : outline.left;
+    const COLORREF colour = GetPixel(dc, border, outline.top + 4);  // clear of every control
+    for (int y = label.top; y < label.bottom; y += 4) {
+      EXPECT_EQ(GetPixel(dc, border, y), colour) << shape << " y " << y;
+    }
+  }
+  ReleaseDC(window_.hwnd(), dc);
+}
+
 TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
   for (const form::Control& c : form::kControls) {
     if (c.accessible_name.empty()) continue;
@@ -241,6 +323,23 @@ TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
     EXPECT_HRESULT_SUCCEEDED(accessible->get_accName(self, &name));
     EXPECT_EQ(Narrow(name ? name : L""), c.accessible_name);
     SysFreeString(name);
+    // The standard object's window interface leads back to the same object, name and all.
+    IOleWindow* window = nullptr;
+    if (SUCCEEDED(
+            accessible->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window)))) {
+      HWND hwnd = nullptr;
+      EXPECT_HRESULT_SUCCEEDED(window->GetWindow(&hwnd));
+      EXPECT_EQ(hwnd, Control(c.name));
+      IUnknown *from_window = nullptr, *from_accessible = nullptr;
+      window->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&from_window));
+      accessible->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&from_accessible));
+      EXPECT_EQ(from_window, from_accessible);
+      from_window->Release();
+      from_accessible->Release();
+      window->Release();
+    } else {
+      ADD_FAILURE() << "no IOleWindow";
+    }
     accessible->Release();
   }
 }
