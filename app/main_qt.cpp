@@ -1,9 +1,10 @@
-// Main: answers --help and --version on the terminal, or shows the calculator window; the
-// program ends when the window is closed.
+// Main: answers --help and --version on the terminal, and reports an unknown option there, or
+// shows the calculator window; the program ends when the window is closed.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
 #include "calculator.h"
 #include "module1.h"
@@ -11,12 +12,36 @@
 
 namespace {
 
-// Tells whether the command line asked for help or the version, and if so prints it. Runs before
-// the window's application exists, so that it needs no display; Qt's own options (-platform and
-// the rest) are left for QApplication.
-bool AnsweredOnTerminal(int argc, char** argv) {
+// The options QGuiApplication, QApplication and the X11 platform take, with and without a value;
+// the parser knows them so that it can tell them from mistakes, and leaves them to QApplication.
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "geometry",
+                                               "qwindowtitle",
+                                               "title",
+                                               "qwindowicon",
+                                               "icon",
+                                               "session",
+                                               "display",
+                                               "name",
+                                               "style",
+                                               "stylesheet",
+                                               "visual",
+                                               "qmljsdebugger"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "sync",
+                                    "nograb",  "dograb",      "testability"};
+
+// Answers --help and --version, and a command line with an unknown option or a missing value, on
+// the terminal; returns the exit status then, and nothing when the window is to open. Runs before
+// the window's application exists, so that it needs no display. Single-dash words are options,
+// as Qt reads them ("-reverse" is not "-r -e -v ..."), and Qt's own are left for QApplication.
+std::optional<int> AnswerOnTerminal(int argc, char** argv) {
   QCoreApplication terminal(argc, argv);
   QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(QStringLiteral(
       "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
       "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
@@ -25,16 +50,30 @@ bool AnsweredOnTerminal(int argc, char** argv) {
                                 QStringLiteral("Displays this help."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
-  parser.parse(QCoreApplication::arguments());  // unknown options are Qt's or nobody's
+  for (const char* name : kQtOptionsWithValue) {
+    QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kQtFlags) {
+    QCommandLineOption option{QLatin1String(name)};
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  if (!parser.parse(QCoreApplication::arguments())) {
+    std::fprintf(stderr, "ondavi: %s\nTry 'ondavi --help' for more information.\n",
+                 qPrintable(parser.errorText()));
+    return 2;
+  }
   if (parser.isSet(help)) {
     std::fputs(qPrintable(parser.helpText()), stdout);
-    return true;
+    return 0;
   }
   if (parser.isSet(version)) {
     std::printf("ondavi %s\n", qPrintable(QCoreApplication::applicationVersion()));
-    return true;
+    return 0;
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -42,7 +81,7 @@ bool AnsweredOnTerminal(int argc, char** argv) {
 int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Ondavi"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ONDAVI_VERSION));
-  if (AnsweredOnTerminal(argc, argv)) return 0;
+  if (const std::optional<int> status = AnswerOnTerminal(argc, argv)) return *status;
 
   ondavi::PreferPlatformThatCanStayOnTop(argc, argv);
   QApplication app(argc, argv);

@@ -10,7 +10,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}  # no Mono or Gecko prompts
 
 source "$root/scripts/lib/xvfb.sh"
-trap 'wineserver -k >/dev/null 2>&1; stop_xvfb' EXIT
+trap 'wineserver -w >/dev/null 2>&1; stop_xvfb' EXIT
 if [ -z "${DISPLAY:-}" ]; then start_xvfb 1024x768; fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
