@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
-# Installs, from Debian 12's packages, everything needed to build, run and test
-# the calculator. Packages already present are left alone; apt runs only when
+# Installs, from Debian 12's packages, what the calculator needs. "install-deps.sh window" installs
+# what building and opening the window takes; with no argument it installs everything needed to
+# build and test every part as well. Packages already present are left alone; apt runs only when
 # something is missing. Must run as root (or with sudo available).
 set -euo pipefail
 
 packages=(
   # toolchain and build
-  g++ cmake ninja-build pkg-config clang-format
-  # core tests and benchmarks
-  googletest libgtest-dev libbenchmark-dev
+  g++ cmake ninja-build pkg-config
   # the window
   qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
-  # headless window tests, screenshots and the stay-on-top check
-  xvfb xauth x11-utils imagemagick xdotool openbox xclip
-  # the Windows program: cross-compiler, and Wine to run its tests
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-  # fuzzing, and the core with LLVM's standard library
-  clang-14 libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
-  # accessibility test: the desktop's accessibility bus, driven as a screen reader would
-  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  # packaging and its checks
-  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
+if [ "${1:-all}" != window ]; then
+  packages+=(
+    clang-format
+    # core tests and benchmarks
+    googletest libgtest-dev libbenchmark-dev
+    # headless window tests, screenshots and the stay-on-top check
+    xvfb xauth x11-utils imagemagick xdotool openbox xclip
+    # the Windows program: cross-compiler, and Wine to run its tests
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+    # fuzzing, and the core with LLVM's standard library
+    clang-14 libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
+    # accessibility test: the desktop's accessibility bus, driven as a screen reader would
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    # packaging and its checks
+    dpkg-dev file lintian desktop-file-utils appstream man-db
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
