@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -146,11 +147,23 @@ struct Digits {
   int exponent = 0;
 };
 
+// |d| in scientific notation with 15 significant digits, correctly rounded. Where the standard
+// library lacks std::to_chars for doubles (the WebAssembly build's), the C library's printf
+// does it, which rounds correctly there too; the decimal point it writes is not read.
+std::string_view Scientific(double d, std::array<char, 64>& buffer) {
+#if defined(__cpp_lib_to_chars)
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d,
+                                    std::chars_format::scientific, kSignificantDigits - 1);
+  return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+#else
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", kSignificantDigits - 1, d);
+  return {buffer.data(), static_cast<std::size_t>(length)};
+#endif
+}
+
 Digits SignificantDigits(double d) {
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(d),
-                                    std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::string_view text = Scientific(std::fabs(d), buffer);
   const std::size_t e = text.find('e');
   Digits digits;
   for (char c : text.substr(0, e)) {

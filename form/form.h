@@ -16,7 +16,8 @@
 namespace ondavi::form {
 
 inline constexpr std::string_view kCaption = "Free Ondavi - Pellworth";
-inline constexpr int kClientWidth = 6735;  // twips
+inline constexpr std::string_view kApplicationTitle = "Ondavi";  // the title of message boxes
+inline constexpr int kClientWidth = 6735;                        // twips
 inline constexpr int kClientHeight = 2250;
 inline constexpr int kTwipsPerPixelAt96Dpi = 15;
 inline constexpr int kMaxBoxLength = 32767;  // characters a box takes
@@ -41,7 +42,9 @@ struct Typeface {
   double points;
   int weight;
 };
-// The face the form was drawn in; windows substitute what the system has.
+// The face the form was drawn in; windows substitute what the system has. Controls without a font
+// of their own take the window's default.
+inline constexpr Typeface kDefaultFont = {"MS Sans Serif", 8.25, 400};
 inline constexpr Typeface kBoldFont = {"MS Sans Serif", 8.25, 700};
 inline constexpr Typeface kLargeFont = {"MS Sans Serif", 13.5, 400};
 

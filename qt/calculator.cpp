@@ -112,7 +112,7 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFont(SansFont(8.25, 400));
+  setFont(FontOf(form::kDefaultFont));
   setFixedSize(form::Pixels(form::kClientWidth), form::Pixels(form::kClientHeight));
 
   Frame1 = new OutlinedFrame(Text(form::kFrame1.caption), this);

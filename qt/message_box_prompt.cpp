@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "form.h"
+
 #include "message_text.h"
 
 namespace ondavi {
@@ -50,7 +52,8 @@ class CopyShortcut : public QObject {
 
 void MessageBoxPrompt::Show(const std::string& prompt) {
   const QString text = DisplayText(prompt);
-  const QString title = QStringLiteral("Ondavi");
+  const QString title = QString::fromUtf8(form::kApplicationTitle.data(),
+                                          static_cast<qsizetype>(form::kApplicationTitle.size()));
   QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);
   // The steps can be selected and copied, for a student's homework.

@@ -1,0 +1,64 @@
+// The WebAssembly module's exports: the form table, and one page session to type into and click.
+// Texts cross as UTF-8; a returned text stays valid until the next call.
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "form_json.h"
+#include "message_text.h"
+#include "page_session.h"
+
+namespace {
+
+ondavi::web::PageSession& Session() {
+  static ondavi::web::PageSession session;
+  return session;
+}
+
+const char* Returned(std::string text) {
+  static std::string returned;
+  returned = std::move(text);
+  return returned.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* ondavi_form() {
+  return Returned(ondavi::web::FormJson());
+}
+
+EMSCRIPTEN_KEEPALIVE void ondavi_set_text(int box, const char* text) {
+  Session().SetText(static_cast<ondavi::Box>(box), text);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ondavi_text(int box) {
+  return Returned(Session().Text(static_cast<ondavi::Box>(box)));
+}
+
+EMSCRIPTEN_KEEPALIVE void ondavi_set_decimal_separator(int separator) {
+  Session().SetDecimalSeparator(static_cast<char>(separator));
+}
+
+// Clicks the button with this action; returns 1 when it showed a message.
+EMSCRIPTEN_KEEPALIVE int ondavi_click(int action) {
+  return Session().Click(static_cast<ondavi::form::Action>(action)) ? 1 : 0;
+}
+
+// The message as the calculator made it (lines end in CR LF, one breaks with a lone CR).
+EMSCRIPTEN_KEEPALIVE const char* ondavi_message() {
+  return Returned(Session().Message());
+}
+
+// The same message with every line end a line feed, as the page shows it.
+EMSCRIPTEN_KEEPALIVE const char* ondavi_message_lines() {
+  return Returned(ondavi::form::WithLineEnds(Session().Message(), "\n"));
+}
+
+// After an operator: the answer in words, for screen readers; empty after other buttons.
+EMSCRIPTEN_KEEPALIVE const char* ondavi_last_result() {
+  return Returned(Session().LastResult());
+}
+
+}  // extern "C"

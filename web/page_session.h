@@ -1,0 +1,53 @@
+#pragma once
+
+// One calculator as the web page runs it: the module state, twelve boxes held in memory (the page
+// copies the boxes' texts in before a click and out after it), the form's actions, and the
+// message the last click showed. The WebAssembly module exports it to the page; the differential
+// test runs the same class natively.
+#include <string>
+
+#include "box_panel.h"
+#include "form.h"
+#include "form_actions.h"
+#include "message_prompt.h"
+#include "module1.h"
+
+namespace ondavi::web {
+
+class PageSession {
+ public:
+  void SetText(Box box, const std::string& text) { boxes_.SetText(box, text); }
+  std::string Text(Box box) const { return boxes_.Text(box); }
+  void SetDecimalSeparator(char separator) { boxes_.separator = separator; }
+
+  // Clicks a button; tells whether it showed a message, which Message then holds.
+  bool Click(form::Action action) {
+    prompt_.shown = false;
+    prompt_.text.clear();
+    actions_.Click(action);
+    return prompt_.shown;
+  }
+  const std::string& Message() const { return prompt_.text; }
+  const std::string& LastResult() const { return actions_.LastResult(); }
+
+ private:
+  struct Boxes : InMemoryBoxPanel {
+    char DecimalSeparator() const override { return separator; }
+    char separator = '.';
+  };
+  struct Prompt : MessagePrompt {
+    void Show(const std::string& prompt) override {
+      shown = true;
+      text = prompt;
+    }
+    bool shown = false;
+    std::string text;
+  };
+
+  Module1 module_;
+  Boxes boxes_;
+  Prompt prompt_;
+  form::FormActions actions_{module_, boxes_, prompt_};
+};
+
+}  // namespace ondavi::web
