@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's packages, what the calculator needs. "install-deps.sh window" installs
-# what building and opening the window takes; with no argument it installs everything needed to
-# build and test every part as well. Packages already present are left alone; apt runs only when
+# what building and opening the window takes, "install-deps.sh package" that and what building its
+# Debian package takes; with no argument it installs everything needed to build and test every
+# part as well. Packages already present are left alone; apt runs only when
 # something is missing. Must run as root (or with sudo available).
 set -euo pipefail
 
@@ -12,6 +13,9 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-all}" != window ]; then
+  packages+=(dpkg-dev file)
+fi
+if [ "${1:-all}" = all ]; then
   packages+=(
     clang-format
     # core tests and benchmarks
@@ -25,7 +29,9 @@ if [ "${1:-all}" != window ]; then
     # accessibility test: the desktop's accessibility bus, driven as a screen reader would
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     # packaging and its checks
-    dpkg-dev file lintian desktop-file-utils appstream man-db
+    lintian desktop-file-utils appstream man-db
+    # the web page: WebAssembly, and headless Chromium driven through chromedriver to test it
+    emscripten nodejs chromium chromium-driver python3-selenium
   )
 fi
 

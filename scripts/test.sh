@@ -2,7 +2,8 @@
 # Builds everything (installing what is missing) and runs every test: the core's GoogleTest
 # suites, the Qt window's Qt Test suites (offscreen), the real program under Xvfb and a short run
 # of the benchmarks; then the Windows program, cross-built, with the core's suites and the
-# Windows window's tests under Wine.
+# Windows window's tests under Wine; then the web page, with the core's suites under node and
+# the page's tests in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,3 +13,6 @@ ctest --preset dev
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+cmake --preset web >/dev/null
+cmake --build --preset web
+ctest --preset web

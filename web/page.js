@@ -158,7 +158,7 @@
   });
 
   // The whole form scales to the width of the window (up to twice its size), so that a phone
-  // shows all of it.
+  // shows all of it and a desktop shows it large.
   const stage = document.getElementById("stage");
   const naturalWidth = windowElement.offsetWidth;
   const naturalHeight = windowElement.offsetHeight;
@@ -168,6 +168,8 @@
     const scale = Math.min(2, room / naturalWidth);
     windowElement.style.transform = `scale(${scale})`;
     stage.style.height = `${naturalHeight * scale}px`;
+    // The dialog grows with the form, and keeps its own size where the form shrinks to fit.
+    prompt.style.zoom = String(Math.max(1, scale));
   }
   new ResizeObserver(fit).observe(stage);
   fit();
