@@ -9,6 +9,7 @@
 
 #include "calculate.h"
 #include "calculator.h"
+#include "description_steps.h"
 #include "message_box_prompt.h"
 #include "stay_on_top.h"
 #include "window_test_support.h"
@@ -142,16 +143,10 @@ class BehaviourTest : public QObject {
 
   // After each click only the button just pressed may describe the answer on screen.
   void onlyThePressedOperatorDescribesTheAnswer() {
-    Enter({"", "1", "2", "", "1", "3"});
-    const struct {
-      const char* click;
-      const char* describer;  // the one button with a description afterwards, or none
-    } steps[] = {{"Add", "Add"},       {"Multiply", "Multiply"}, {"cls", ""},
-                 {"Divide", "Divide"}, {"ShowWork", ""},         {"Subtract", "Subtract"}};
-    for (const auto& step : steps) {
-      if (QLatin1String(step.click) == QLatin1String("Divide")) Enter({"", "1", "2", "", "1", "3"});
+    for (const auto& step : ondavi::testing::kDescriptionSteps) {
+      if (qstrcmp(step.click, "cls") != 0) Enter({"", "1", "2", "", "1", "3"});
       Click(step.click);
-      for (const char* button : {"Add", "Subtract", "Multiply", "Divide", "cls", "ShowWork"}) {
+      for (const char* button : ondavi::testing::kButtonNames) {
         const QString description = Child(*window_, QLatin1String(button))->accessibleDescription();
         QVERIFY2(
             description.isEmpty() == (qstrcmp(button, step.describer) != 0),

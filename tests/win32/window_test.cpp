@@ -13,6 +13,7 @@
 
 #include "calculate.h"
 #include "calculator_window.h"
+#include "description_steps.h"
 #include "edit_box_panel.h"
 #include "form.h"
 #include "recording_prompt.h"
@@ -184,18 +185,13 @@ TEST_F(Win32Window, SpaceAndEnterOnAFocusedButtonClickIt) {
 }
 
 TEST_F(Win32Window, OnlyThePressedOperatorDescribesTheAnswer) {
-  const struct {
-    const char* click;
-    const char* describer;  // the one button with a description afterwards, or none
-  } steps[] = {{"Add", "Add"},       {"Multiply", "Multiply"}, {"cls", ""},
-               {"Divide", "Divide"}, {"ShowWork", ""},         {"Subtract", "Subtract"}};
-  for (const auto& step : steps) {
+  for (const auto& step : testing::kDescriptionSteps) {
     if (std::string_view(step.click) != "cls") {
       SetWindowTextW(Control("Text2"), L"1");
       SetWindowTextW(Control("Text3"), L"2");
     }
     SendMessageW(Control(step.click), BM_CLICK, 0, 0);
-    for (const char* button : {"Add", "Subtract", "Multiply", "Divide", "cls", "ShowWork"}) {
+    for (const char* button : testing::kButtonNames) {
       EXPECT_EQ(Description(button).empty(), std::string_view(button) != step.describer)
           << button << " after " << step.click << ": " << Description(button);
     }
