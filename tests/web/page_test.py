@@ -96,6 +96,25 @@ class PageTest(unittest.TestCase):
         finally:
             phone.quit()
 
+    def test_a_tap_on_a_phone_presses_a_button(self):
+        phone = chromium.start(360, 640, mobile=True)
+        try:
+            chromium.open_page(phone, URL)
+            phone.execute_script("arguments[0].forEach((t, i) => document.getElementById("
+                                 "'Text' + (i + 1)).value = t)", WORKED_EXAMPLE[:6])
+            x, y = phone.execute_script("const r = document.getElementById('Add')"
+                                        ".getBoundingClientRect(); return [r.x + r.width / 2, "
+                                        "r.y + r.height / 2]")
+            for kind in ("touchStart", "touchEnd"):
+                phone.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                    "type": kind, "touchPoints": [{"x": x, "y": y}] if kind == "touchStart"
+                    else []})
+            self.assertEqual(phone.execute_script(
+                "return [...document.querySelectorAll('#client input')].map(b => b.value)"),
+                WORKED_EXAMPLE)
+        finally:
+            phone.quit()
+
     def test_the_worked_example_typed_from_the_keyboard(self):
         self.assertEqual(self.focused(), "Text1")
         self.keys("1", Keys.TAB, "1", Keys.TAB, "2", Keys.TAB, Keys.TAB, "2", Keys.TAB, "3",
