@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "accessible_text.h"
@@ -257,11 +256,21 @@ void CalculatorWindow::ClickFocusedButton() {
   }
 }
 
-bool CalculatorWindow::IsShape(HWND control) const {
+const form::Control* CalculatorWindow::ControlOf(HWND control) const {
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    if (controls_[i] == control) return form::kControls[i].kind == form::Kind::kShape;
+    if (controls_[i] == control) return &form::kControls[i];
   }
-  return false;
+  return nullptr;
+}
+
+// The control that has the focus is the one to give it back to when the window regains it.
+void CalculatorWindow::SaveFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+}
+
+void CalculatorWindow::RestoreFocus() {
+  if (focus_ && IsWindow(focus_)) SetFocus(focus_);
 }
 
 void CalculatorWindow::Click(std::size_t index) {
@@ -318,16 +327,16 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: {
       // Read-only answer boxes take the colours of a box rather than those of a label, text and
       // background together, so that answers stay readable under any colour scheme.
-      const HWND control = reinterpret_cast<HWND>(lparam);
+      const form::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
       const HDC dc = reinterpret_cast<HDC>(wparam);
-      if (std::find(boxes_.begin(), boxes_.end(), control) != boxes_.end()) {
+      if (control && control->answer) {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       // Labels draw their text only, over the window's background, and so leave whole the
       // outlines whose borders run through them (the "=" stands on both).
-      if (control != frame_ && !IsShape(control)) {
+      if (control && control->kind == form::Kind::kLabel) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
@@ -346,29 +355,24 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // selection where the user left them: the control that had the focus gets it back when the
       // window is active again and not minimised.
       if (LOWORD(wparam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+        SaveFocus();
       } else if (!HIWORD(wparam)) {
-        if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+        RestoreFocus();
         return 0;
       }
       break;
     case WM_SYSCOMMAND:
       // Minimising need not deactivate the window first (it stays active under Wine).
-      if ((wparam & 0xFFF0) == SC_MINIMIZE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
-      }
+      if ((wparam & 0xFFF0) == SC_MINIMIZE) SaveFocus();
       break;
     case WM_SIZE:
       // Restored from minimised while it stayed the active window: no activation follows.
-      if (wparam == SIZE_RESTORED && GetActiveWindow() == hwnd_ && !IsChild(hwnd_, GetFocus()) &&
-          focus_ && IsWindow(focus_)) {
-        SetFocus(focus_);
+      if (wparam == SIZE_RESTORED && GetActiveWindow() == hwnd_ && !IsChild(hwnd_, GetFocus())) {
+        RestoreFocus();
       }
       break;
     case WM_SETFOCUS:
-      if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+      RestoreFocus();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -43,7 +43,9 @@ class CalculatorWindow {
   void Form_Load();
   void ClickFocusedButton();
   void Click(std::size_t index);  // the control at this index of the form table
-  bool IsShape(HWND control) const;
+  const form::Control* ControlOf(HWND control) const;  // nullptr for the frame and others
+  void SaveFocus();
+  void RestoreFocus();
 
   struct Fonts {
     HFONT bold = nullptr, large = nullptr, message = nullptr;
