@@ -18,14 +18,25 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Every operand box reads as a number inside the double range.
+// Every operand box reads as a number below 2^53 in magnitude, where doubles still hold every
+// whole number.
 bool OperandsInRange(const BoxPanel& boxes) {
   try {
-    for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) Val(boxes.Text(box));
+    for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
+      if (!(std::fabs(Val(boxes.Text(box))) < kExactLimit)) return false;
+    }
   } catch (const Failure&) {
     return false;
   }
   return true;
+}
+
+// A number that the calculation reads on or shows, checked to lie below 2^53 in magnitude. Beyond
+// it doubles skip whole numbers, so the answer could no longer be exact: the run stops as an
+// overflow does.
+Value Exact(const Value& v) {
+  if (!(std::fabs(v.ToDouble()) < kExactLimit)) throw Failure(FailureKind::kOverflow);
+  return v;
 }
 
 // A whole-number box holds nothing, a lone "-" (the sign of the fraction beside it) or one
@@ -164,34 +175,34 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   bool answer_written = false;
   try {
     // Improper fractions.
-    num1 = ImproperNumerator(whole1, num1, den1);
-    num2 = ImproperNumerator(whole2, num2, den2);
+    num1 = Exact(ImproperNumerator(whole1, num1, den1));
+    num2 = Exact(ImproperNumerator(whole2, num2, den2));
 
     // The operation; addition and subtraction first bring both over the least common multiple.
     if (m.Operation == "+" || m.Operation == "-") {
       m.FirstNumber = den1.ToDouble();
       m.SecondNumber = den2.ToDouble();
       m.FindGcf();
-      const Value lcm = Value::Double(m.Lcm);
-      num1 = (lcm / den1) * num1;
-      num2 = (lcm / den2) * num2;
-      if (m.Operation == "+") resultNum = num1 + num2;
-      if (m.Operation == "-") resultNum = num1 - num2;
+      const Value lcm = Exact(Value::Double(m.Lcm));
+      num1 = Exact((lcm / den1) * num1);
+      num2 = Exact((lcm / den2) * num2);
+      if (m.Operation == "+") resultNum = Exact(num1 + num2);
+      if (m.Operation == "-") resultNum = Exact(num1 - num2);
       resultDen = lcm;
       den1 = lcm;
       den2 = lcm;
     }
     m.Work += transcript::StepLine(num1, den1, m.Operation, num2, den2);
     if (m.Operation == "x") {
-      resultNum = num1 * num2;
-      resultDen = den1 * den2;
+      resultNum = Exact(num1 * num2);
+      resultDen = Exact(den1 * den2);
     }
     if (m.Operation == "/") {
       temp = num2;  // dividing multiplies by the inverted second operand
       num2 = den2;
       den2 = temp;
-      resultNum = num1 * num2;
-      resultDen = den1 * den2;
+      resultNum = Exact(num1 * num2);
+      resultDen = Exact(den1 * den2);
       if (resultDen < zero) {  // a negative divisor: the numerator carries the sign instead
         resultNum = Value::Integer(-1) * resultNum;
         resultDen = Abs(resultDen);
@@ -214,13 +225,17 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     const bool reduced = DivideBoth(resultNum, resultDen, m.Gcf);
     boxes.SetText(Text7, BoxText(resultNum, sep));
     boxes.SetText(Text8, BoxText(resultDen, sep));
-    if (reduced && m.Gcf != 1) m.Work += transcript::ReductionLines(m.Gcf, resultNum, resultDen);
+    // The reduced numerator carries the answer's sign again, which it lost to the search.
+    if (reduced && m.Gcf != 1) {
+      const Value signedNum = negFlag == one ? Value::Integer(-1) * resultNum : resultNum;
+      m.Work += transcript::ReductionLines(m.Gcf, signedNum, resultDen);
+    }
 
     // Mixed number: the whole part of the magnitude and the remaining fraction. A result of
     // exactly 1 is a whole number too, so it shows 1 rather than nothing.
     if (resultNum >= resultDen) {
-      mixedWhole = negFlag == one ? Int(Abs(decimalValue)) : Int(decimalValue);
-      mixedNum = resultNum - mixedWhole * resultDen;
+      mixedWhole = Exact(negFlag == one ? Int(Abs(decimalValue)) : Int(decimalValue));
+      mixedNum = Exact(resultNum - mixedWhole * resultDen);
       mixedDen = resultDen;
       m.FirstNumber = mixedNum.ToDouble();
       m.SecondNumber = mixedDen.ToDouble();

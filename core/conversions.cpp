@@ -204,6 +204,11 @@ std::string Magnitude(const Value& v, char separator, bool* negative) {
   }
   const double d = v.ToDouble();
   *negative = d < 0.0;  // -0 shows as 0
+  // A whole number that a double holds exactly is written with all its digits, so that an exact
+  // answer such as 2999999999999999 is not shown rounded to 15 significant digits.
+  if (const double magnitude = std::fabs(d); IsExactWhole(magnitude) && magnitude < kExactLimit) {
+    return std::to_string(static_cast<std::int64_t>(magnitude));
+  }
   return FormatMagnitude(d, separator);
 }
 

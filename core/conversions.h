@@ -21,12 +21,14 @@ double Val(std::string_view text);
 bool ValReadsAll(std::string_view text);
 
 // Transcript form: a blank in front of a number that is not negative, a minus sign in front of a
-// negative one, then the digits with "." as decimal separator. Empty is " 0".
+// negative one, then the digits as in the display form with "." as decimal separator. Empty is
+// " 0".
 std::string Str(const Value& v);
 
-// Display form of a box: no sign position, whole numbers without a decimal point, at most 15
-// significant digits with trailing zeros dropped, positional from 1E-15 up to below 1E+15 and
-// exponent form ("1.2E+15", "1E-16") outside that. Empty is the empty text.
+// Display form of a box: no sign position; whole numbers below 2^53 in magnitude with all their
+// digits; other numbers with at most 15 significant digits, trailing zeros dropped, positional
+// from 1E-15 up to below 1E+15 and exponent form ("1.2E+15", "1E-16") outside that. Empty is the
+// empty text.
 std::string BoxText(const Value& v, char decimal_separator = '.');
 
 }  // namespace ondavi

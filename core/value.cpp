@@ -121,7 +121,7 @@ bool FitsInt32(const Value& a) {
 }
 
 bool IsExactWhole(double d) {
-  return d >= 0 && d <= 9007199254740992.0 && std::floor(d) == d;
+  return d >= 0 && d <= kExactLimit && std::floor(d) == d;
 }
 
 }  // namespace ondavi

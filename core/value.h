@@ -51,6 +51,9 @@ bool operator==(const Value& a, const Value& b);
 // True when a value can be an operand of IntDiv: whole and inside the signed 32-bit range.
 bool FitsInt32(const Value& a);
 
+// 2^53. Doubles hold every whole number below it exactly; above it they skip whole numbers.
+inline constexpr double kExactLimit = 9007199254740992.0;
+
 // True for the whole numbers from 0 up to 2^53, which doubles hold exactly (above it they skip
 // whole numbers), so that exact integer arithmetic can stand in for them.
 bool IsExactWhole(double d);

@@ -96,6 +96,7 @@ i128 Gcd(i128 a, i128 b) {
 struct Exact {
   i128 num, den;  // unreduced, as the calculator forms them; den > 0 after the divisor's sign
   bool divides_by_zero = false;
+  bool too_large = false;  // a number the calculation forms reaches 2^53 in magnitude
 };
 
 // The operand as an improper fraction over its denominator, or nothing when a box is not simple.
@@ -118,27 +119,33 @@ bool Small(i128 x) {
   return Abs(x) < kExactLimit;
 }
 
-// The result of a calculation on simple operands when every step stays exact in doubles.
+// The result of a calculation on simple operands, or that one of the numbers it forms (the
+// improper numerators, the common denominator, the scaled numerators, the unreduced result) is
+// too large for doubles to hold exactly.
 std::optional<Exact> ExactResult(const ondavi::InMemoryBoxPanel& boxes, const std::string& op) {
   const auto a = Operand(boxes.Text(Box::Text1), boxes.Text(Box::Text2), boxes.Text(Box::Text3));
   const auto b = Operand(boxes.Text(Box::Text4), boxes.Text(Box::Text5), boxes.Text(Box::Text6));
-  if (!a || !b || !Small(a->first) || !Small(b->first)) return std::nullopt;
+  if (!a || !b) return std::nullopt;
+  Exact e{};
+  if (!Small(a->first) || !Small(b->first)) {
+    e.too_large = true;
+    return e;
+  }
   const auto [n1, d1] = *a;
   const auto [n2, d2] = *b;
-  Exact e{};
   if (op == "+" || op == "-") {
     const i128 lcm = d1 / Gcd(d1, d2) * d2;
     const i128 m1 = lcm / d1 * n1, m2 = lcm / d2 * n2;
-    if (!Small(lcm) || !Small(m1) || !Small(m2)) return std::nullopt;
     e = {op == "+" ? m1 + m2 : m1 - m2, lcm};
+    e.too_large = !Small(lcm) || !Small(m1) || !Small(m2);
   } else if (op == "x") {
     e = {n1 * n2, d1 * d2};
   } else {
     e = {n1 * d2, d1 * n2};
     if (e.den < 0) e.num = -e.num, e.den = -e.den;
-    e.divides_by_zero = e.den == 0;
   }
-  if (!Small(e.num) || !Small(e.den)) return std::nullopt;
+  e.too_large = e.too_large || !Small(e.num) || !Small(e.den);
+  e.divides_by_zero = !e.too_large && e.den == 0;
   return e;
 }
 
@@ -156,22 +163,17 @@ bool Near(double shown, double exact) {
   return std::fabs(shown - exact) <= 6e-15 * std::fabs(exact);
 }
 
-// Same value, exactly while the parts are whole numbers the box shows in full.
-bool SameValue(double num, double den, i128 exact_num, i128 exact_den) {
-  if (std::fabs(num) < 1e15 && std::fabs(den) < 1e15 && num == std::floor(num) &&
-      den == std::floor(den)) {
-    return static_cast<i128>(num) * exact_den == exact_num * static_cast<i128>(den);
-  }
-  // Each part is shown to 15 significant digits, so their quotient carries two roundings.
-  const double exact = static_cast<double>(exact_num) / static_cast<double>(exact_den);
-  return std::fabs(num / den - exact) <= 1.1e-14 * std::fabs(exact);
+// A whole number below 2^53 in magnitude, which the boxes show with all its digits.
+bool ExactWhole(double d) {
+  return std::fabs(d) < static_cast<double>(kExactLimit) && d == std::floor(d);
 }
 
 void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::string>& shown,
                 const Exact& e) {
-  if (e.divides_by_zero) {
-    if (shown != std::vector<std::string>{ondavi::kDivideByZeroMessage}) {
-      Violation("division by zero without its message", boxes);
+  if (e.too_large || e.divides_by_zero) {
+    const char* message = e.too_large ? ondavi::kTooLargeMessage : ondavi::kDivideByZeroMessage;
+    if (shown != std::vector<std::string>{message}) {
+      Violation("a calculation without an exact answer but without its message", boxes);
     }
     return;
   }
@@ -179,13 +181,11 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
   const auto num = Shown(boxes.Text(Box::Text7));
   const auto den = Shown(boxes.Text(Box::Text8));
   if (!num || !den || *den <= 0) Violation("answer fraction is not a number", boxes);
-  if (!SameValue(*num, *den, e.num, e.den)) {
+  if (!ExactWhole(*num) || !ExactWhole(*den)) Violation("answer fraction is not exact", boxes);
+  if (static_cast<i128>(*num) * e.den != e.num * static_cast<i128>(*den)) {
     Violation("answer fraction differs from the exact value", boxes);
   }
-  // Parts up to 2^53 are reduced exactly; the boxes show them exactly below 1E+15.
-  const bool reducible = Abs(e.num) <= kExactLimit && e.den <= kExactLimit &&
-                         std::fabs(*num) < 1e15 && *den < 1e15;
-  if (reducible && Gcd(static_cast<i128>(std::fabs(*num)), static_cast<i128>(*den)) != 1) {
+  if (Gcd(static_cast<i128>(std::fabs(*num)), static_cast<i128>(*den)) != 1) {
     Violation("answer fraction is not in lowest terms", boxes);
   }
   const auto whole = Shown(boxes.Text(Box::Text9));
@@ -198,18 +198,17 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
     const double w = std::fabs(*whole);
     const double part_den = *mixed_den == 0 ? 1 : *mixed_den;
     const double part_num = *mixed_den == 0 ? 0 : *mixed_num;
-    // Parts from 1E+15 up are shown to 15 significant digits only; below, they are exact.
-    if (w < 1e15 && part_den < 1e15 && part_num < 1e15) {
-      if (part_num >= part_den) Violation("mixed fraction is not proper", boxes);
-      if (reducible && *mixed_den != 0 &&
-          Gcd(static_cast<i128>(part_num), static_cast<i128>(part_den)) != 1) {
-        Violation("mixed fraction is not in lowest terms", boxes);
-      }
-      if ((static_cast<i128>(w) * static_cast<i128>(part_den) + static_cast<i128>(part_num)) *
-              e.den !=
-          magnitude_num * static_cast<i128>(part_den)) {
-        Violation("mixed number differs from the exact value", boxes);
-      }
+    if (!ExactWhole(w) || !ExactWhole(part_den) || !ExactWhole(part_num) || part_num < 0) {
+      Violation("mixed number is not exact", boxes);
+    }
+    if (part_num >= part_den) Violation("mixed fraction is not proper", boxes);
+    if (*mixed_den != 0 && Gcd(static_cast<i128>(part_num), static_cast<i128>(part_den)) != 1) {
+      Violation("mixed fraction is not in lowest terms", boxes);
+    }
+    if ((static_cast<i128>(w) * static_cast<i128>(part_den) + static_cast<i128>(part_num)) *
+            e.den !=
+        magnitude_num * static_cast<i128>(part_den)) {
+      Violation("mixed number differs from the exact value", boxes);
     }
   } else if (*whole != 0 || boxes.Text(Box::Text10) != "0" || boxes.Text(Box::Text11) != "0") {
     Violation("a proper fraction has a mixed number", boxes);

@@ -134,6 +134,8 @@ TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
       {{" - ", "1", "2", "", "", ""}, kNonNumericMessage},  // a sign alone is "-" exactly
       {{"1e400", "1", "2", "", "", ""}, kTooLargeMessage},
       {{"", "1", "2", "", std::string(400, '9'), ""}, kTooLargeMessage},
+      {{"-9007199254740992", "", "", "", "", ""}, kTooLargeMessage},  // 2^53
+      {{"", "", "", "", "1", "9007199254740992"}, kTooLargeMessage},
   };
   for (const auto& test : cases) {
     Calculator c;

@@ -54,9 +54,13 @@ TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {
       {Value::Double(100), "100"},
       {Value::Double(4000000000.0), "4000000000"},
       {Value::Double(999999999999999.0), "999999999999999"},
-      {Value::Double(1e15), "1E+15"},
-      {Value::Double(1.2e15), "1.2E+15"},
-      {Value::Double(9007199254740881.0), "9.00719925474088E+15"},
+      // Whole numbers below 2^53 with all their digits; others to 15 significant digits.
+      {Value::Double(1e15), "1000000000000000"},
+      {Value::Double(-2999999999999999.0), "-2999999999999999"},
+      {Value::Double(9007199254740991.0), "9007199254740991"},
+      {Value::Double(9007199254740992.0), "9.00719925474099E+15"},
+      {Value::Double(999999999999999.67), "1E+15"},
+      {Value::Double(1.2e16), "1.2E+16"},
       {Value::Double(1e-15), "0.000000000000001"},
       {Value::Double(1e-16), "1E-16"},
       {Value::Double(-2.5e-20), "-2.5E-20"},
@@ -79,6 +83,7 @@ TEST(Str, CarriesASignPositionAndAlwaysAPoint) {
       {Value::Double(0.5), " 0.5"},
       {Value::Double(-0.0), " 0"},
       {Value::Double(-2.25), "-2.25"},
+      {Value::Double(1e15), " 1000000000000000"},
       {Value::Double(1e16), " 1E+16"},
   };
   for (const auto& c : cases) EXPECT_EQ(Str(c.value), c.expected) << c.expected;
