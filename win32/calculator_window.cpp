@@ -85,6 +85,39 @@ LRESULT CALLBACK ShowBeginningWhenLeft(HWND box, UINT message, WPARAM wparam, LP
   return result;
 }
 
+// Paints a group box as an unthemed one is painted: an etched border, broken at the top by the
+// caption in the colours its parent gives statics. A themed group box draws its caption in the
+// theme's colour whatever the colour scheme, which may be the colour of the scheme's background.
+LRESULT CALLBACK PaintGroupBox(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                               DWORD_PTR) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(frame, PaintGroupBox, 1);
+  if (message != WM_PAINT) return DefSubclassProc(frame, message, wparam, lparam);
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(frame, &paint);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(frame, WM_GETFONT, 0, 0)));
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC,
+                                                           reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(frame)));
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  RECT border = {};
+  GetClientRect(frame, &border);
+  border.top += metrics.tmHeight / 2 - 1;
+  DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+  const std::wstring caption = WindowText(frame);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  RECT text = {6, 0, 10 + size.cx, metrics.tmHeight};  // a pixel's margin each side
+  FillRect(dc, &text, brush);
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, previous);
+  EndPaint(frame, &paint);
+  return 0;
+}
+
 // Whether an edit control is too narrow to show its whole text.
 bool IsCutOff(HWND edit) {
   const std::wstring text = WindowText(edit);
@@ -188,6 +221,7 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
   }
   frame_ = CreateChild(instance, hwnd_, 0, L"BUTTON", form::kFrame1.caption,
                        WS_CLIPSIBLINGS | BS_GROUPBOX, kFrameId);
+  SetWindowSubclass(frame_, PaintGroupBox, 1, 0);
 }
 
 void CalculatorWindow::CreateTooltip(HINSTANCE instance) {
@@ -333,6 +367,12 @@ LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      // The frame's caption stands on the window's background in the scheme's button text.
+      if (reinterpret_cast<HWND>(lparam) == frame_) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       }
       // Labels draw their text only, over the window's background, and so leave whole the
       // outlines whose borders run through them (the "=" stands on both).

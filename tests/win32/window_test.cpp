@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calculate.h"
@@ -259,20 +260,57 @@ TEST_F(Win32Window, TypingGoesOnAfterMinimiseAndRestore) {
 }
 
 // A high-contrast scheme: white text on a black window.
-TEST_F(Win32Window, AnswersFollowTheColourScheme) {
-  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
-  const COLORREF saved[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
-  const COLORREF high_contrast[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
-  SetSysColors(2, elements, high_contrast);
+// Sets system colours for as long as it lives; they are the whole desktop's, so they are put back
+// however the test ends.
+class SchemeColours {
+ public:
+  SchemeColours(std::vector<int> elements, const std::vector<COLORREF>& colours)
+      : elements_(std::move(elements)) {
+    for (int element : elements_) saved_.push_back(GetSysColor(element));
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), colours.data());
+  }
+  ~SchemeColours() {
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data());
+  }
+  SchemeColours(const SchemeColours&) = delete;
+  SchemeColours& operator=(const SchemeColours&) = delete;
+
+ private:
+  std::vector<int> elements_;
+  std::vector<COLORREF> saved_;
+};
+
+// A high-contrast scheme: white text on black boxes and buttons. The answers take the boxes'
+// colours, the frame's caption the buttons'.
+TEST_F(Win32Window, AnswersAndTheFrameFollowTheColourScheme) {
+  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+  const SchemeColours scheme({COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT},
+                             {black, white, black, white});
   const HDC dc = CreateCompatibleDC(nullptr);
-  for (const char* box : {"Text7", "Text12"}) {
+  for (const char* control : {"Text7", "Text12", "Frame1"}) {
+    SetTextColor(dc, black);
+    SetBkColor(dc, white);
     SendMessageW(window_.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Control(box)));
-    EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255)) << box;
-    EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0)) << box;
+                 reinterpret_cast<LPARAM>(Control(control)));
+    EXPECT_EQ(GetTextColor(dc), white) << control;
+    EXPECT_EQ(GetBkColor(dc), black) << control;
   }
   DeleteDC(dc);
-  SetSysColors(2, elements, saved);
+  // The caption, as drawn: its letters are the scheme's button text on the button face.
+  const HWND frame = Control("Frame1");
+  RedrawWindow(frame, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+  const HDC frame_dc = GetDC(frame);
+  int letters = 0, face = 0;
+  for (int y = 0; y < form::Pixels(240); ++y) {
+    for (int x = 0; x < form::Pixels(1200); ++x) {
+      const COLORREF pixel = GetPixel(frame_dc, x, y);
+      letters += pixel == white;
+      face += pixel == black;
+    }
+  }
+  ReleaseDC(frame, frame_dc);
+  EXPECT_GT(letters, 40);
+  EXPECT_GT(face, letters);
 }
 
 // What the tooltip of an answer box says when asked: nothing for a text that fits the box.
