@@ -37,6 +37,18 @@ struct Place {
   int left, top, width, height;
 };
 
+// Where a control stands when the form is arranged in rows for a screen too narrow for it (the
+// web page on a phone): its row, its group within the row, and its part in the group. A group
+// is a heading above one control, or a whole number beside a numerator over a denominator, or
+// a numerator over a denominator. Rows and groups follow the tab order, so that the arrangement
+// read top to bottom and left to right meets the controls in the order the keyboard does.
+enum class Part { kNone, kHeading, kAlone, kWhole, kNumerator, kDenominator };
+struct Cell {
+  int row = -1;  // -1: not shown in the narrow arrangement
+  int group = 0;
+  Part part = Part::kNone;
+};
+
 struct Typeface {
   std::string_view face;
   double points;
@@ -54,6 +66,7 @@ struct Control {
   std::string_view caption;
   Place place;
   int tab_index;  // -1: none (the shapes)
+  Cell narrow;
   FontKind font = FontKind::kDefault;
   Alignment alignment = Alignment::kLeft;
   std::string_view accessible_name = {};  // boxes and buttons
@@ -65,7 +78,7 @@ struct Control {
 };
 
 inline constexpr Control kFrame1 = {
-    "Frame1", Kind::kFrame, "Simple Ondavi", {120, 120, 6495, 1935}, 0};
+    "Frame1", Kind::kFrame, "Simple Ondavi", {120, 120, 6495, 1935}, 0, {}};
 
 // The controls inside Frame1, in tab-index order, then the two rectangle outlines.
 inline constexpr std::array<Control, 26> kControls = {{
@@ -74,6 +87,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {360, 600, 495, 375},
      1,
+     {0, 0, Part::kWhole},
      FontKind::kBold,
      Alignment::kLeft,
      "first operand, whole number",
@@ -83,6 +97,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {840, 360, 495, 375},
      2,
+     {0, 0, Part::kNumerator},
      FontKind::kBold,
      Alignment::kLeft,
      "first operand, numerator",
@@ -92,6 +107,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {840, 720, 495, 375},
      3,
+     {0, 0, Part::kDenominator},
      FontKind::kBold,
      Alignment::kLeft,
      "first operand, denominator",
@@ -101,6 +117,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {1800, 600, 495, 375},
      4,
+     {0, 1, Part::kWhole},
      FontKind::kBold,
      Alignment::kLeft,
      "second operand, whole number",
@@ -110,6 +127,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {2280, 360, 495, 375},
      5,
+     {0, 1, Part::kNumerator},
      FontKind::kBold,
      Alignment::kLeft,
      "second operand, numerator",
@@ -119,6 +137,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {2280, 720, 495, 375},
      6,
+     {0, 1, Part::kDenominator},
      FontKind::kBold,
      Alignment::kLeft,
      "second operand, denominator",
@@ -128,6 +147,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {3360, 360, 495, 375},
      7,
+     {1, 0, Part::kNumerator},
      FontKind::kBold,
      Alignment::kLeft,
      "answer, numerator",
@@ -138,6 +158,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {3360, 720, 495, 375},
      8,
+     {1, 0, Part::kDenominator},
      FontKind::kBold,
      Alignment::kLeft,
      "answer, denominator",
@@ -148,6 +169,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "+",
      {1440, 360, 255, 255},
      9,
+     {2, 0, Part::kAlone},
      FontKind::kBold,
      Alignment::kLeft,
      "add",
@@ -159,6 +181,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "-",
      {1440, 600, 255, 255},
      10,
+     {2, 1, Part::kAlone},
      FontKind::kBold,
      Alignment::kLeft,
      "subtract",
@@ -170,6 +193,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "x",
      {1440, 840, 255, 255},
      11,
+     {2, 2, Part::kAlone},
      FontKind::kBold,
      Alignment::kLeft,
      "multiply",
@@ -181,18 +205,27 @@ inline constexpr std::array<Control, 26> kControls = {{
      "/",
      {1440, 1080, 255, 255},
      12,
+     {2, 3, Part::kAlone},
      FontKind::kBold,
      Alignment::kLeft,
      "divide",
      std::nullopt,
      false,
      Action::kDivide},
-    {"Label1", Kind::kLabel, "=", {2880, 600, 375, 375}, 13, FontKind::kLarge, Alignment::kCentre},
+    {"Label1",
+     Kind::kLabel,
+     "=",
+     {2880, 600, 375, 375},
+     13,
+     {3, 0, Part::kAlone},
+     FontKind::kLarge,
+     Alignment::kCentre},
     {"Text9",
      Kind::kTextBox,
      "",
      {4080, 600, 495, 375},
      14,
+     {3, 1, Part::kWhole},
      FontKind::kBold,
      Alignment::kLeft,
      "mixed number, whole part",
@@ -203,6 +236,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {4560, 360, 495, 375},
      15,
+     {3, 1, Part::kNumerator},
      FontKind::kBold,
      Alignment::kLeft,
      "mixed number, numerator",
@@ -213,6 +247,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {4560, 720, 495, 375},
      16,
+     {3, 1, Part::kDenominator},
      FontKind::kBold,
      Alignment::kLeft,
      "mixed number, denominator",
@@ -223,19 +258,21 @@ inline constexpr std::array<Control, 26> kControls = {{
      "",
      {5280, 600, 855, 375},
      17,
+     {4, 0, Part::kAlone},
      FontKind::kBold,
      Alignment::kLeft,
      "answer, decimal",
      Box::Text12,
      true},
-    {"Label2", Kind::kLabel, "Mixed Number", {4080, 1200, 1095, 255}, 18},
-    {"Label3", Kind::kLabel, "Decimal", {5400, 1200, 615, 255}, 19},
-    {"Label4", Kind::kLabel, "Answer", {3360, 1200, 615, 255}, 20},
+    {"Label2", Kind::kLabel, "Mixed Number", {4080, 1200, 1095, 255}, 18, {3, 1, Part::kHeading}},
+    {"Label3", Kind::kLabel, "Decimal", {5400, 1200, 615, 255}, 19, {4, 0, Part::kHeading}},
+    {"Label4", Kind::kLabel, "Answer", {3360, 1200, 615, 255}, 20, {1, 0, Part::kHeading}},
     {"cls",
      Kind::kCommandButton,
      "clear",
      {1320, 1440, 495, 315},
      21,
+     {5, 0, Part::kAlone},
      FontKind::kDefault,
      Alignment::kLeft,
      "clear all boxes",
@@ -247,6 +284,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "Fraction1",
      {480, 1200, 735, 255},
      22,
+     {0, 0, Part::kHeading},
      FontKind::kDefault,
      Alignment::kCentre},
     {"Label6",
@@ -254,6 +292,7 @@ inline constexpr std::array<Control, 26> kControls = {{
      "Fraction2",
      {1920, 1200, 735, 255},
      23,
+     {0, 1, Part::kHeading},
      FontKind::kDefault,
      Alignment::kCentre},
     {"ShowWork",
@@ -261,14 +300,15 @@ inline constexpr std::array<Control, 26> kControls = {{
      "Show Work",
      {4200, 1440, 1215, 315},
      24,
+     {5, 1, Part::kAlone},
      FontKind::kDefault,
      Alignment::kLeft,
-     "show the work of the last calculation",
+     "Show Work of the last calculation",
      std::nullopt,
      false,
      Action::kShowWork},
-    {"Shape2", Kind::kShape, "", {240, 240, 2655, 1575}, -1},
-    {"Shape1", Kind::kShape, "", {3240, 240, 3015, 1575}, -1},
+    {"Shape2", Kind::kShape, "", {240, 240, 2655, 1575}, -1, {}},
+    {"Shape1", Kind::kShape, "", {3240, 240, 3015, 1575}, -1, {}},
 }};
 
 }  // namespace ondavi::form

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Takes the web page's screenshots in headless Chromium after the worked example, 1 1/2 + 2/3,
-typed from the keyboard: web.png at desktop width and web-phone.png at 360 pixels.
-Usage: screenshots-web.py [PAGE [FOLDER [dark] [show-work]]]
+typed into the boxes and "+" pressed: web.png (desktop, 100%), web-phone.png (a 360-pixel
+phone), web-phone-dark.png (the same under a dark preference) and web-tablet.png (a 768-pixel
+tablet held upright).
+Usage: screenshots-web.py [PAGE [FOLDER]]
 """
 import pathlib
 import sys
@@ -14,23 +16,24 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 root = pathlib.Path(__file__).resolve().parents[1]
 page = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else root / "build/web/web/ondavi.html")
 folder = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else root / "docs/screenshots")
-dark = "dark" in sys.argv[3:]
-show_work = "show-work" in sys.argv[3:]
 
-for name, width, height, mobile in (("web", 1024, 420, False), ("web-phone", 360, 640, True)):
+SHOTS = (("web", 1024, 420, False, "light"), ("web-phone", 360, 740, True, "light"),
+         ("web-phone-dark", 360, 740, True, "dark"), ("web-tablet", 768, 1024, True, "light"))
+for name, width, height, mobile, scheme in SHOTS:
     driver = chromium.start(width, height, mobile)
     try:
-        if dark:
-            driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-                "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
         chromium.open_page(driver, page.resolve().as_uri())
-        ActionChains(driver).send_keys("1", Keys.TAB, "1", Keys.TAB, "2", Keys.TAB, Keys.TAB,
-                                       "2", Keys.TAB, "3", Keys.TAB, Keys.TAB, Keys.TAB,
-                                       Keys.ENTER).perform()
-        if show_work:
-            driver.find_element("id", "ShowWork").click()
-        suffix = ("-dark" if dark else "") + ("-show-work" if show_work else "")
-        path = folder / f"{name}{suffix}.png"
+        for n, text in ((1, "1"), (2, "1"), (3, "2"), (5, "2"), (6, "3")):
+            driver.find_element("id", f"Text{n}").click()
+            ActionChains(driver).send_keys(text).perform()
+        if mobile:
+            chromium.tap(driver, "Add")
+        else:
+            driver.find_element("id", "Add").click()
+        driver.execute_script("document.activeElement.blur(); scrollTo(0, 0)")
+        path = folder / f"{name}.png"
         driver.save_screenshot(str(path))
         print(path)
     finally:

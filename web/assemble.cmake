@@ -1,20 +1,58 @@
 cmake_minimum_required(VERSION 3.25)
-# Inlines the style, the renderer and the WebAssembly module (itself one JavaScript file with the
-# binary embedded) into the page, so that ondavi.html works opened straight from disk.
-# cmake -DSOURCE_DIR=... -DMODULE=ondavi_module.js -DOUTPUT=ondavi.html -P assemble.cmake
+# Inlines the style, the renderer, the icon and the WebAssembly module (itself one JavaScript file
+# with the binary embedded) into the page, so that ondavi.html works opened straight from disk.
+# cmake -DSOURCE_DIR=... -DMODULE=ondavi_module.js -DICON=icon.png -DOUTPUT=ondavi.html -P assemble.cmake
 file(READ ${SOURCE_DIR}/page.html page)
 file(READ ${SOURCE_DIR}/page.css style)
 file(READ ${SOURCE_DIR}/page.js renderer)
 file(READ ${MODULE} module)
-# A script's text may not hold "</script"; the module's base64 and code do not, but make sure.
+
+# Text inside <script> or <style> ends at "</script" or "</style" in any case, and "<!--" there
+# can hide the end of the script; none of the inlined parts may hold them.
 foreach(part style renderer module)
-  string(FIND "${${part}}" "</script" found)
-  string(FIND "${${part}}" "</style" found_style)
-  if(NOT found EQUAL -1 OR NOT found_style EQUAL -1)
-    message(FATAL_ERROR "${part} holds a closing tag and cannot be inlined")
-  endif()
+  string(TOLOWER "${${part}}" lowered)
+  foreach(forbidden "</script" "</style" "<!--")
+    string(FIND "${lowered}" "${forbidden}" found)
+    if(NOT found EQUAL -1)
+      message(FATAL_ERROR "${part} holds \"${forbidden}\" and cannot be inlined")
+    endif()
+  endforeach()
 endforeach()
+
+# The icon as a data: URL, base64-encoded from its bytes.
+function(base64_of file result)
+  file(READ ${file} hex HEX)
+  set(alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+  string(LENGTH "${hex}" hex_length)
+  set(encoded "")
+  set(position 0)
+  while(position LESS hex_length)
+    string(SUBSTRING "${hex}" ${position} 6 chunk)  # up to three bytes
+    string(LENGTH "${chunk}" chunk_length)
+    math(EXPR bytes "${chunk_length} / 2")
+    if(bytes LESS 3)
+      string(APPEND chunk "0000")
+      string(SUBSTRING "${chunk}" 0 6 chunk)
+    endif()
+    math(EXPR value "0x${chunk}")
+    foreach(shift 18 12 6 0)
+      math(EXPR index "(${value} >> ${shift}) & 63")
+      string(SUBSTRING "${alphabet}" ${index} 1 letter)
+      string(APPEND encoded "${letter}")
+    endforeach()
+    if(bytes EQUAL 1)
+      string(REGEX REPLACE "..$" "==" encoded "${encoded}")
+    elseif(bytes EQUAL 2)
+      string(REGEX REPLACE ".$" "=" encoded "${encoded}")
+    endif()
+    math(EXPR position "${position} + 6")
+  endwhile()
+  set(${result} "${encoded}" PARENT_SCOPE)
+endfunction()
+base64_of(${ICON} icon)
+
 string(REPLACE "/*@STYLE@*/" "${style}" page "${page}")
+string(REPLACE "@ICON@" "data:image/png;base64,${icon}" page "${page}")
 string(REPLACE "/*@MODULE@*/" "${module}" page "${page}")
 string(REPLACE "/*@RENDERER@*/" "${renderer}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

@@ -2,7 +2,7 @@
 
 // The form table as JSON, for the web page to build itself from: the window's caption and size,
 // the fonts, Frame1 and every control with its name, kind, caption, place in twips, tab index,
-// font, alignment, accessible name, box, answer flag and action.
+// font, alignment, accessible name, box, answer flag, action and cell in the narrow arrangement.
 #include <string>
 #include <string_view>
 
@@ -52,6 +52,24 @@ inline bool TakesDigitsOnly(const form::Control& c) {
   return c.box == Box::Text2 || c.box == Box::Text3 || c.box == Box::Text5 || c.box == Box::Text6;
 }
 
+inline const char* PartName(form::Part part) {
+  switch (part) {
+    case form::Part::kNone:
+      return "none";
+    case form::Part::kHeading:
+      return "heading";
+    case form::Part::kAlone:
+      return "alone";
+    case form::Part::kWhole:
+      return "whole";
+    case form::Part::kNumerator:
+      return "numerator";
+    case form::Part::kDenominator:
+      return "denominator";
+  }
+  return "";
+}
+
 inline std::string Control(const form::Control& c) {
   const form::Place p = c.place;
   return "{\"name\":" + Quoted(c.name) + ",\"kind\":\"" + KindName(c.kind) +
@@ -63,7 +81,12 @@ inline std::string Control(const form::Control& c) {
          ",\"box\":" + (c.box ? std::to_string(static_cast<int>(*c.box)) : "null") +
          ",\"answer\":" + (c.answer ? "true" : "false") +
          ",\"digitsOnly\":" + (TakesDigitsOnly(c) ? "true" : "false") +
-         ",\"action\":" + std::to_string(static_cast<int>(c.action)) + "}";
+         ",\"action\":" + std::to_string(static_cast<int>(c.action)) + ",\"narrow\":" +
+         (c.narrow.row < 0 ? std::string("null")
+                           : "{\"row\":" + std::to_string(c.narrow.row) +
+                                 ",\"group\":" + std::to_string(c.narrow.group) + ",\"part\":\"" +
+                                 PartName(c.narrow.part) + "\"}") +
+         "}";
 }
 
 }  // namespace json

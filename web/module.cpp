@@ -1,5 +1,7 @@
 // The WebAssembly module's exports: the form table, and one page session to type into and click.
-// Texts cross as UTF-8; a returned text stays valid until the next call.
+// Texts cross as UTF-8 with their length, so that any character, NUL included, arrives as it
+// was: the page writes a text into the buffer that ondavi_buffer gives, and reads a returned text
+// at the pointer returned, ondavi_returned_length bytes long. Both stay valid until the next call.
 #include <emscripten/emscripten.h>
 
 #include <string>
@@ -15,10 +17,19 @@ ondavi::web::PageSession& Session() {
   return session;
 }
 
-const char* Returned(std::string text) {
+std::string& Buffer() {
+  static std::string buffer;
+  return buffer;
+}
+
+std::string& ReturnedText() {
   static std::string returned;
-  returned = std::move(text);
-  return returned.c_str();
+  return returned;
+}
+
+const char* Returned(std::string text) {
+  ReturnedText() = std::move(text);
+  return ReturnedText().c_str();
 }
 
 }  // namespace
@@ -29,8 +40,20 @@ EMSCRIPTEN_KEEPALIVE const char* ondavi_form() {
   return Returned(ondavi::web::FormJson());
 }
 
-EMSCRIPTEN_KEEPALIVE void ondavi_set_text(int box, const char* text) {
-  Session().SetText(static_cast<ondavi::Box>(box), text);
+// Room for a text of this many bytes, for the page to write into before passing it.
+EMSCRIPTEN_KEEPALIVE char* ondavi_buffer(int length) {
+  Buffer().assign(static_cast<std::size_t>(length), '\0');
+  return Buffer().data();
+}
+
+// The length in bytes of the text the last call returned.
+EMSCRIPTEN_KEEPALIVE int ondavi_returned_length() {
+  return static_cast<int>(ReturnedText().size());
+}
+
+// Sets a box to the text in the buffer.
+EMSCRIPTEN_KEEPALIVE void ondavi_set_text(int box) {
+  Session().SetText(static_cast<ondavi::Box>(box), Buffer());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ondavi_text(int box) {

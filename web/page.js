@@ -1,30 +1,61 @@
 // The calculator page: builds the form from the table that the WebAssembly module holds and binds
 // its boxes and buttons to the module's page session. Captions, places, fonts, tab order,
-// accessible names and what each button does all come from the table.
+// accessible names, the narrow arrangement and what each button does all come from the table.
 "use strict";
 
-(async () => {
-  const module = await OndaviModule();
+(async function () {
+  const unsupported = document.getElementById("unsupported");
+  let module;
+  try {
+    module = await OndaviModule();
+  } catch (error) {
+    // A browser without WebAssembly (or with it turned off) gets words, not a blank page.
+    unsupported.textContent =
+      "Ondavi cannot start in this browser: it needs WebAssembly, which this browser does not " +
+      "have or has turned off. Safari 11, Chrome 57, Firefox 52, Edge 16 and their later " +
+      "versions have it.";
+    unsupported.classList.add("now");
+    document.getElementById("window").hidden = true;
+    return;
+  }
+  unsupported.remove();
+
+  // Texts cross into the module as UTF-8 with their length, so that every character arrives.
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const taken = (at) => {
+    const length = module._ondavi_returned_length();
+    return decoder.decode(module.HEAPU8.subarray(at, at + length));
+  };
   const api = {
-    form: module.cwrap("ondavi_form", "string", []),
-    setText: module.cwrap("ondavi_set_text", null, ["number", "string"]),
-    text: module.cwrap("ondavi_text", "string", ["number"]),
-    setDecimalSeparator: module.cwrap("ondavi_set_decimal_separator", null, ["number"]),
-    click: module.cwrap("ondavi_click", "number", ["number"]),
-    message: module.cwrap("ondavi_message", "string", []),
-    messageLines: module.cwrap("ondavi_message_lines", "string", []),
-    lastResult: module.cwrap("ondavi_last_result", "string", []),
+    form: () => taken(module._ondavi_form()),
+    setText: (box, text) => {
+      const bytes = encoder.encode(text);
+      const at = module._ondavi_buffer(bytes.length);
+      module.HEAPU8.set(bytes, at); // the heap is read after the buffer is made: it may grow
+      module._ondavi_set_text(box);
+    },
+    text: (box) => taken(module._ondavi_text(box)),
+    setDecimalSeparator: (code) => module._ondavi_set_decimal_separator(code),
+    click: (action) => module._ondavi_click(action),
+    message: () => taken(module._ondavi_message()),
+    messageLines: () => taken(module._ondavi_message_lines()),
+    lastResult: () => taken(module._ondavi_last_result()),
   };
   const form = JSON.parse(api.form());
   const client = document.getElementById("client");
-  const windowElement = document.getElementById("window");
   const announcement = document.getElementById("announcement");
   const boxes = []; // boxes[n] is the input of Textn
 
-  // Twips to CSS pixels, rounded down as the desktop windows place them at 96 dpi.
+  // Places in twips become CSS pixels at 96 dpi, rounded down as the desktop windows place them;
+  // the style sheet uses them for the desktop form and ignores them in the narrow arrangement.
   const px = (twips) => `${Math.floor(twips / form.twipsPerPixel)}px`;
   const place = (element, [left, top, width, height]) => {
-    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+    const style = element.style;
+    style.setProperty("--x", px(left));
+    style.setProperty("--y", px(top));
+    style.setProperty("--w", px(width));
+    style.setProperty("--h", px(height));
   };
   const fontOf = (name) => {
     const font = form.fonts[name];
@@ -33,9 +64,8 @@
 
   document.title = form.caption;
   document.getElementById("caption").textContent = form.caption;
-  client.style.width = px(form.clientWidth);
-  client.style.height = px(form.clientHeight);
-  client.style.font = fontOf("default");
+  place(client, [0, 0, form.clientWidth, form.clientHeight]);
+  client.style.setProperty("--font", fontOf("default"));
 
   // Frame1: a group named by its legend, with its border drawn beneath the caption.
   const frame = document.createElement("fieldset");
@@ -49,8 +79,35 @@
   frame.append(border, legend);
   client.append(frame);
 
-  // The table lists the controls in tab order, so the page's order is the form's focus order.
-  for (const control of form.controls) {
+  // The narrow arrangement's rows and groups hold the controls; on a wide screen they take no
+  // room, and each control stands where the table places it. Rows and groups follow the tab
+  // order, so the page's order is the form's focus order either way.
+  const rows = [];
+  const groupOf = ({ row, group }) => {
+    if (!rows[row]) {
+      rows[row] = document.createElement("div");
+      rows[row].className = "row";
+    }
+    const found = rows[row].querySelector(`:scope > [data-group="${group}"]`);
+    if (found) return found;
+    const element = document.createElement("div");
+    element.className = "group";
+    element.dataset.group = group;
+    rows[row].append(element);
+    return element;
+  };
+  const stackOf = (group) => {
+    let stack = group.querySelector(":scope > .stack");
+    if (!stack) {
+      stack = document.createElement("div");
+      stack.className = "stack";
+      group.append(stack);
+    }
+    return stack;
+  };
+
+  const controls = [...form.controls].sort((a, b) => a.tabIndex - b.tabIndex);
+  for (const control of controls) {
     let element;
     if (control.kind === "textBox") {
       element = document.createElement("input");
@@ -58,10 +115,12 @@
       element.maxLength = form.maxBoxLength;
       element.autocomplete = "off";
       element.spellcheck = false;
+      element.setAttribute("autocapitalize", "off");
       element.readOnly = control.answer;
       // A phone offers its digits keyboard for the fraction boxes; the whole-number boxes keep
       // the full keyboard, which has the minus sign (and the point and letters Val reads).
       if (control.digitsOnly) element.inputMode = "numeric";
+      if (!control.answer) element.setAttribute("enterkeyhint", control.box < 6 ? "next" : "done");
       boxes[control.box] = element;
     } else if (control.kind === "commandButton") {
       element = document.createElement("button");
@@ -76,23 +135,52 @@
       if (control.centred) element.style.textAlign = "center";
     }
     element.id = control.name;
+    element.classList.add("control");
     if (control.accessibleName) element.setAttribute("aria-label", control.accessibleName);
-    if (control.font !== "default") element.style.font = fontOf(control.font);
+    if (control.font !== "default") element.style.setProperty("--font", fontOf(control.font));
     place(element, control.place);
-    frame.append(element);
+    if (!control.narrow) {
+      frame.insertBefore(element, legend.nextSibling); // the outlines, beneath the controls
+      continue;
+    }
+    const group = groupOf(control.narrow);
+    const part = control.narrow.part;
+    element.dataset.part = part;
+    group.classList.add(part === "whole" ? "mixed" : part === "numerator" ? "fraction" : part);
+    if (part === "numerator" || part === "denominator") {
+      stackOf(group).append(element);
+    } else if (part === "heading") {
+      group.prepend(element);
+    } else {
+      group.append(element);
+    }
   }
-  // The outlines are drawn beneath the controls, as on the desktop.
-  for (const shape of frame.querySelectorAll(".shape")) frame.insertBefore(shape, legend.nextSibling);
+  frame.append(...rows);
 
-  // The browser's language gives the decimal separator answers are shown with.
-  const separator =
-    new Intl.NumberFormat(navigator.language).formatToParts(1.5).find((part) => part.type === "decimal")
-      ?.value ?? ".";
-  api.setDecimalSeparator(separator.length === 1 && separator.charCodeAt(0) < 128 ? separator.charCodeAt(0) : 46);
+  // The browser's language gives the decimal separator answers are shown with; a language the
+  // browser cannot format in leaves the point.
+  let separator = ".";
+  try {
+    const decimal = new Intl.NumberFormat(navigator.language)
+      .formatToParts(1.5)
+      .find((part) => part.type === "decimal");
+    if (decimal && decimal.value.length === 1 && decimal.value.charCodeAt(0) < 128) {
+      separator = decimal.value;
+    }
+  } catch (error) {
+    separator = ".";
+  }
+  api.setDecimalSeparator(separator.charCodeAt(0));
+
+  // Which arrangement the style sheet chose.
+  const narrow = () =>
+    getComputedStyle(document.documentElement).getPropertyValue("--arrangement").trim() ===
+    "narrow";
 
   // A box shows its beginning once written and when the user moves on to another control of the
-  // page; the text, caret and selection stay as they are. A box too narrow for its text shows
-  // the whole text as its tooltip.
+  // page; the text, caret and selection stay as they are. An answer box too narrow for its text
+  // (the desktop form's) shows the whole text as its tooltip; the narrow arrangement sizes each
+  // answer box to its text.
   const showBeginning = (box) => {
     box.scrollLeft = 0;
     if (box.readOnly) box.title = box.scrollWidth > box.clientWidth ? box.value : "";
@@ -103,39 +191,73 @@
     });
   }
 
+  // The operands outlive a reload, Back and Forward in this tab, and stay on the device.
+  const operands = boxes.slice(1, 7);
+  const storageKey = "ondavi-operands";
+  const keepOperands = () => {
+    try {
+      sessionStorage.setItem(storageKey, JSON.stringify(operands.map((box) => box.value)));
+    } catch (error) {
+      // storage turned off: a reload starts empty, as a new window does
+    }
+  };
+  try {
+    const kept = JSON.parse(sessionStorage.getItem(storageKey) || "null");
+    if (Array.isArray(kept)) kept.forEach((text, i) => (operands[i].value = String(text)));
+  } catch (error) {
+    // nothing kept
+  }
+  for (const box of operands) box.addEventListener("input", keepOperands);
+
+  // Enter (a phone keyboard's "next") moves on to the next operand box in the narrow
+  // arrangement; elsewhere, as in the windows, Enter in a box does nothing.
+  operands.forEach((box, i) => {
+    box.addEventListener("keydown", (event) => {
+      if (event.key !== "Enter" || !narrow() || i + 1 === operands.length) return;
+      event.preventDefault();
+      operands[i + 1].focus();
+    });
+  });
+
   // A click copies the boxes into the session, clicks there, and copies back what changed.
   function press(action) {
     boxes.forEach((box, n) => box && api.setText(n, box.value));
+    const before = boxes.map((box, n) => box && api.text(n));
     const showedMessage = api.click(action);
     boxes.forEach((box, n) => {
       if (!box) return;
       const text = api.text(n);
-      if (box.value !== text) {
+      if (text !== before[n]) {
         box.value = text;
         if (document.activeElement !== box) box.setSelectionRange(0, 0);
       }
+      if (box.readOnly) box.style.setProperty("--chars", String(box.value.length));
       showBeginning(box);
     });
+    keepOperands();
+    // The live region says the new answer, or nothing when the click left none.
+    announcement.textContent = "";
     if (showedMessage) {
       showPrompt(api.messageLines());
     } else if (api.lastResult()) {
-      // Said again even when the answer is the same as before.
-      announcement.textContent = "";
       requestAnimationFrame(() => (announcement.textContent = api.lastResult()));
     }
   }
 
   // Messages and Show Work: a modal dialog titled with the application's title, its OK button
   // focused; Enter, Space and Escape close it and the focus goes back where it was. Ctrl+C with
-  // nothing selected copies the whole text.
+  // nothing selected copies the whole text. While it is open, its text also waits to be printed
+  // below the form.
   const prompt = document.getElementById("prompt");
   const promptText = document.getElementById("prompt-text");
+  const printWork = document.getElementById("print-work");
   const ok = document.getElementById("prompt-ok");
   document.getElementById("prompt-title").textContent = form.applicationTitle;
   let returnFocus = null;
   function showPrompt(text) {
     returnFocus = document.activeElement;
     promptText.textContent = text;
+    printWork.textContent = text;
     prompt.showModal();
     ok.focus();
   }
@@ -149,7 +271,10 @@
   // Browsers that restore the focus themselves have done so before this event arrives, and the
   // user may have moved on since: only a focus left nowhere goes back.
   prompt.addEventListener("close", () => {
-    if (!document.activeElement || document.activeElement === document.body) returnFocus?.focus();
+    printWork.textContent = "";
+    if (!document.activeElement || document.activeElement === document.body) {
+      if (returnFocus) returnFocus.focus();
+    }
   });
   prompt.addEventListener("copy", (event) => {
     if (String(document.getSelection())) return;
@@ -157,30 +282,13 @@
     event.preventDefault();
   });
 
-  // The whole form scales to the width of the window (up to twice its size), so that a phone
-  // shows all of it and a desktop shows it large.
-  const stage = document.getElementById("stage");
-  const naturalWidth = windowElement.offsetWidth;
-  const naturalHeight = windowElement.offsetHeight;
-  function fit() {
-    const style = getComputedStyle(stage);
-    const room = stage.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    const scale = Math.min(2, room / naturalWidth);
-    windowElement.style.transform = `scale(${scale})`;
-    stage.style.height = `${naturalHeight * scale}px`;
-    // The dialog grows with the form, and keeps its own size where the form shrinks to fit.
-    prompt.style.zoom = String(Math.max(1, scale));
-  }
-  new ResizeObserver(fit).observe(stage);
-  fit();
-
   // Hosted, the page can be installed and used offline; opened from disk it fetches nothing.
   if (location.protocol === "https:" || location.protocol === "http:") {
     const manifest = document.createElement("link");
     manifest.rel = "manifest";
     manifest.href = "ondavi.webmanifest";
     document.head.append(manifest);
-    navigator.serviceWorker?.register("ondavi-sw.js").catch(() => {});
+    if (navigator.serviceWorker) navigator.serviceWorker.register("ondavi-sw.js").catch(() => {});
   }
 
   boxes[1].focus();

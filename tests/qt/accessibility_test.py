@@ -25,7 +25,7 @@ CONTROLS = [
     ("multiply", "push button", False),
     ("divide", "push button", False),
     ("clear all boxes", "push button", False),
-    ("show the work of the last calculation", "push button", False),
+    ("Show Work of the last calculation", "push button", False),
 ]
 LABELS = ["=", "Mixed Number", "Decimal", "Answer", "Fraction1", "Fraction2"]
 failures = []

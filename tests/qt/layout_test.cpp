@@ -74,7 +74,10 @@ class LayoutTest : public QObject {
     QCOMPARE(control->geometry(), place);
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       QCOMPARE(button->text(), caption);
-      QVERIFY(!button->accessibleName().isEmpty());
+      // A button captioned with a word is named with it, so that voice control finds it.
+      const bool word = caption.size() > 1 && caption.front().isLetter();
+      QVERIFY(word ? button->accessibleName().contains(caption, Qt::CaseInsensitive)
+                   : !button->accessibleName().isEmpty());
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
       QCOMPARE(label->text(), caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {

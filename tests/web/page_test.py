@@ -10,8 +10,10 @@ import http.server
 import os
 import pathlib
 import random
+import shutil
 import subprocess
 import sys
+import tempfile
 import threading
 import unittest
 
@@ -24,13 +26,65 @@ PAGE = pathlib.Path(sys.argv[1]).resolve()
 RUNNER = sys.argv[2]
 URL = PAGE.as_uri()
 ADD, SUBTRACT, MULTIPLY, DIVIDE, SHOW_WORK, CLEAR = 1, 2, 3, 4, 5, 6
+NON_NUMERIC = "Non Numeric data Detected, Enter Numbers Only."
 WORKED_EXAMPLE = ["1", "1", "2", "", "2", "3", "13", "6", "2", "1", "6", "2.16666666666667"]
+ENTER = "arguments[0].forEach((t, i) => document.getElementById('Text' + (i + 1)).value = t)"
+BOXES = "return [...document.querySelectorAll('#client input')].map(b => b.value)"
+# Where each box and button stands, its text size, whether an answer shows its whole text, the
+# pairs of them that overlap, and the arrangement the page chose.
+GEOMETRY = """
+const controls = [...document.querySelectorAll('#client input, #client button')];
+const rects = controls.map(e => e.getBoundingClientRect());
+const overlaps = [];
+const zoom = parseFloat(getComputedStyle(document.getElementById('window')).zoom) || 1;
+const edge = zoom + 0.01;  // the desktop form's neighbours share a one-pixel border
+rects.forEach((a, i) => rects.forEach((b, j) => {
+  if (j > i && a.left < b.right - edge && b.left < a.right - edge && a.top < b.bottom - edge
+      && b.top < a.bottom - edge) overlaps.push([controls[i].id, controls[j].id]);
+}));
+return {arrangement: getComputedStyle(document.documentElement)
+          .getPropertyValue('--arrangement').trim(),
+        scrollWidth: document.documentElement.scrollWidth, overlaps,
+        controls: controls.map((e, i) => [e.id,
+          [rects[i].left + scrollX, rects[i].top + scrollY, rects[i].width, rects[i].height],
+          parseFloat(getComputedStyle(e).fontSize) * zoom,
+          !e.readOnly || e.scrollWidth <= e.clientWidth])};
+"""
+# Contrast between two CSS colours, as WCAG reckons it.
+CONTRAST = """
+const rgb = css => { const c = document.createElement('canvas').getContext('2d');
+  c.fillStyle = css; c.fillRect(0, 0, 1, 1); return [...c.getImageData(0, 0, 1, 1).data]; };
+const lumOf = values => values.slice(0, 3).map(v => (v /= 255) <= 0.03928 ? v / 12.92
+  : ((v + 0.055) / 1.055) ** 2.4).reduce((s, v, i) => s + v * [0.2126, 0.7152, 0.0722][i], 0);
+const ratio = (a, b) => (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+const contrast = (a, b) => ratio(lumOf(rgb(a)), lumOf(rgb(b)));
+"""
+# The contrast between the letters of a screenshot of text and what lies under them: the
+# commonest colour is the ground, the one that differs most from it the letters.
+LETTERS = CONTRAST + """
+const [png, done] = arguments, image = new Image();
+image.onload = () => {
+  const canvas = document.createElement('canvas');
+  [canvas.width, canvas.height] = [image.width, image.height];
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0);
+  const data = context.getImageData(0, 0, image.width, image.height).data, counts = new Map();
+  for (let i = 0; i < data.length; i += 4) {
+    const key = [data[i], data[i + 1], data[i + 2]].join();
+    counts.set(key, (counts.get(key) || 0) + 1);
+  }
+  const ground = [...counts].sort((a, b) => b[1] - a[1])[0][0].split(',').map(Number);
+  done(Math.max(...[...counts.keys()].map(k => ratio(lumOf(k.split(',').map(Number)),
+                                                     lumOf(ground)))));
+};
+image.src = 'data:image/png;base64,' + png;
+"""
 
 
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.driver = chromium.start(1024, 600)
+        cls.driver = chromium.start(1280, 800)
 
     @classmethod
     def tearDownClass(cls):
@@ -43,7 +97,7 @@ class PageTest(unittest.TestCase):
         return self.driver.execute_script(script, *arguments)
 
     def boxes(self):
-        return self.js("return [...document.querySelectorAll('#client input')].map(b => b.value)")
+        return self.js(BOXES)
 
     def announced(self, text):
         """Waits for the live region to say the text; tells whether it did."""
@@ -62,56 +116,109 @@ class PageTest(unittest.TestCase):
         ActionChains(self.driver).send_keys(*keys).perform()
 
     def enter(self, operands):
-        self.js("arguments[0].forEach((t, i) => document.getElementById('Text' + (i + 1)).value = t)",
-                operands)
+        self.js(ENTER, operands)
 
     def shift_tab(self):
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
             Keys.SHIFT).perform()
 
-    def test_controls_stand_where_the_table_says_at_desktop_and_phone_width(self):
-        phone = chromium.start(360, 640, mobile=True)
-        try:
-            for driver, width in ((self.driver, 1024), (phone, 360)):
-                chromium.open_page(driver, URL)
-                places = driver.execute_script("""
-                    const frame = document.getElementById('Frame1').getBoundingClientRect();
-                    const client = document.getElementById('client').getBoundingClientRect();
-                    const scale = client.width / parseFloat(getComputedStyle(
-                        document.getElementById('client')).width);
-                    const at = (e, origin) => { const r = e.getBoundingClientRect();
-                      return [(r.left - origin.left) / scale, (r.top - origin.top) / scale,
-                              r.width / scale, r.height / scale]; };
-                    return {scale, frame: at(document.getElementById('Frame1'), client),
-                      controls: window.ondavi.form.controls.map(c =>
-                        [c.name, c.place, at(document.getElementById(c.name), frame)]),
-                      right: document.getElementById('window').getBoundingClientRect().right,
-                      scrollWidth: document.documentElement.scrollWidth};""")
-                self.assertLessEqual(places["scrollWidth"], width)
-                self.assertLessEqual(places["right"], width)
-                self.assertEqual([round(v) for v in places["frame"]], [8, 8, 433, 129])
-                for name, place, rect in places["controls"]:
-                    with self.subTest(width=width, control=name):
-                        self.assertEqual([round(v, 1) for v in rect], [p // 15 for p in place])
-        finally:
-            phone.quit()
+    def test_the_desktop_form_stands_where_the_table_says_half_as_large_again(self):
+        places = self.js("""
+            const client = document.getElementById('client').getBoundingClientRect();
+            const frame = document.getElementById('Frame1').getBoundingClientRect();
+            const scale = client.width / (window.ondavi.form.clientWidth / 15);
+            const at = (e, origin) => { const r = e.getBoundingClientRect();
+              return [(r.left - origin.left) / scale, (r.top - origin.top) / scale,
+                      r.width / scale, r.height / scale]; };
+            return {scale, frame: at(document.getElementById('Frame1'), client),
+              controls: window.ondavi.form.controls.map(c =>
+                [c.name, c.place, at(document.getElementById(c.name), frame)])};""")
+        self.assertAlmostEqual(places["scale"], 1.5)
+        self.assertEqual([round(v) for v in places["frame"]], [8, 8, 433, 129])
+        for name, place, rect in places["controls"]:
+            with self.subTest(control=name):
+                self.assertEqual([round(v, 1) for v in rect], [p // 15 for p in place])
 
-    def test_a_tap_on_a_phone_presses_a_button(self):
-        phone = chromium.start(360, 640, mobile=True)
+    def test_every_screen_and_zoom_keeps_every_control_usable_and_every_answer_whole(self):
+        """Phones (touch), a landscape phone, a tablet, and a desktop at 100, 200 and 400% zoom:
+        nothing scrolls sideways or overlaps, targets and text are large enough, and long
+        answers show whole wherever there is no hover to read them from a tooltip."""
+        sizes = [(320, 640, True, 1), (360, 740, True, 1), (412, 915, True, 1),
+                 (740, 360, True, 1), (768, 1024, True, 1),
+                 (1280, 800, False, 1), (640, 400, False, 2), (320, 200, False, 4)]
+        letters = {}
+        for width, height, mobile, zoom in sizes:
+            driver = chromium.start(width, height, mobile=mobile, zoom=zoom)
+            try:
+                chromium.open_page(driver, URL)
+                for operands, button in ((["12345678", "5", "7", "-98765", "3", "11"], "Multiply"),
+                                         (["", "1", "3", "", "", ""], "Add")):
+                    driver.execute_script(ENTER, operands)
+                    driver.find_element("id", button).click()
+                    g = driver.execute_script(GEOMETRY)
+                    with self.subTest(width=width, height=height, zoom=zoom, button=button):
+                        narrow = g["arrangement"] == "narrow"
+                        self.assertEqual(narrow, mobile or width < 720)
+                        self.assertLessEqual(g["scrollWidth"], width)
+                        smallest = 44 if narrow else 24
+                        for name, (left, top, w, h), font, whole in g["controls"]:
+                            self.assertGreaterEqual(left, 0, name)
+                            self.assertLessEqual(left + w, width + 0.5, name)
+                            self.assertGreaterEqual(top, 0, name)
+                            self.assertGreaterEqual(min(w, h), smallest - 0.5, name)
+                            if narrow:
+                                self.assertGreaterEqual(font, 16, name)
+                                self.assertTrue(whole, name)
+                        self.assertEqual(g["overlaps"], [])
+                        if narrow:  # read top to bottom, left to right: the tab order
+                            for (a, ra, _, _), (b, rb, _, _) in zip(g["controls"],
+                                                                    g["controls"][1:]):
+                                right = rb[0] >= ra[0] + ra[2] - 1 and rb[1] < ra[1] + ra[3]
+                                self.assertTrue(right or rb[1] >= ra[1] + ra[3] - 1, (a, b))
+                letters[(width, zoom)] = driver.execute_script(
+                    "return parseFloat(getComputedStyle(document.getElementById('Text1')).fontSize)"
+                    " * devicePixelRatio * (getComputedStyle(document.getElementById('window'))"
+                    ".zoom || 1)")
+            finally:
+                driver.quit()
+        # Browser zoom enlarges the letters, in device pixels.
+        self.assertGreaterEqual(letters[(640, 2)], 1.8 * letters[(1280, 1)])
+        self.assertGreaterEqual(letters[(320, 4)], 3 * letters[(1280, 1)])
+
+    def test_a_phone_by_taps_and_by_the_keyboards_next_key(self):
+        phone = chromium.start(360, 740, mobile=True)
         try:
             chromium.open_page(phone, URL)
-            phone.execute_script("arguments[0].forEach((t, i) => document.getElementById("
-                                 "'Text' + (i + 1)).value = t)", WORKED_EXAMPLE[:6])
-            x, y = phone.execute_script("const r = document.getElementById('Add')"
-                                        ".getBoundingClientRect(); return [r.x + r.width / 2, "
-                                        "r.y + r.height / 2]")
-            for kind in ("touchStart", "touchEnd"):
-                phone.execute_cdp_cmd("Input.dispatchTouchEvent", {
-                    "type": kind, "touchPoints": [{"x": x, "y": y}] if kind == "touchStart"
-                    else []})
+            # Tab order unchanged: the same focus order as the table's.
+            order = [c["name"] for c in phone.execute_script("return window.ondavi.form.controls")
+                     if c["kind"] in ("textBox", "commandButton")]
             self.assertEqual(phone.execute_script(
-                "return [...document.querySelectorAll('#client input')].map(b => b.value)"),
-                WORKED_EXAMPLE)
+                "return [...document.querySelectorAll('#client input, #client button')]"
+                ".map(e => e.id)"), order)
+            for way in ("taps", "next"):
+                with self.subTest(way=way):
+                    chromium.open_page(phone, URL)
+                    phone.execute_script(ENTER, [""] * 6)
+                    for n, text in enumerate(WORKED_EXAMPLE[:6], start=1):
+                        if way == "taps":
+                            chromium.tap(phone, f"Text{n}")
+                        ActionChains(phone).send_keys(text).perform()
+                        if way == "next" and n < 6:
+                            ActionChains(phone).send_keys(Keys.ENTER).perform()
+                            self.assertEqual(phone.execute_script(
+                                "return document.activeElement.id"), f"Text{n + 1}")
+                    chromium.tap(phone, "Add")
+                    self.assertEqual(phone.execute_script(BOXES), WORKED_EXAMPLE)
+            self.assertEqual(phone.execute_script(
+                "return ['Text1', 'Text5', 'Text6'].map(id => document.getElementById(id)"
+                ".getAttribute('enterkeyhint'))"), ["next", "next", "done"])
+            # A reload keeps the operands; a new tab starts empty.
+            phone.refresh()
+            chromium.wait_ready(phone)
+            self.assertEqual(phone.execute_script(BOXES)[:6], WORKED_EXAMPLE[:6])
+            phone.switch_to.new_window("tab")
+            chromium.open_page(phone, URL)
+            self.assertEqual(phone.execute_script(BOXES), [""] * 12)
         finally:
             phone.quit()
 
@@ -211,6 +318,8 @@ class PageTest(unittest.TestCase):
                 expected.append(("textbox", c["accessibleName"], c["answer"]))
             elif c["kind"] == "commandButton":
                 expected.append(("button", c["accessibleName"], False))
+                if len(c["caption"]) > 1 and c["caption"][0].isalpha():  # said as it is shown
+                    self.assertIn(c["caption"].lower(), c["accessibleName"].lower())
         widgets = [s for s in seen if s[0] != "StaticText"]
         self.assertEqual(widgets, expected)
         texts = [s[1] for s in seen if s[0] == "StaticText"]
@@ -264,25 +373,218 @@ class PageTest(unittest.TestCase):
             self.assertLess(dark_back, dark_text)
 
     def test_opened_from_disk_it_fetches_nothing_and_stays_small(self):
-        self.assertEqual(self.js("return location.protocol"), "file:")
-        self.assertEqual(self.js("return performance.getEntriesByType('resource').length"), 0)
+        logged = chromium.start(1280, 800, network_log=True)
+        try:
+            chromium.open_page(logged, URL)
+            self.enter_in(logged, WORKED_EXAMPLE[:6])
+            logged.find_element("id", "Add").click()
+            urls = chromium.requested_urls(logged)
+            self.assertIn(URL, urls)
+            self.assertEqual([u for u in urls if u != URL and not u.startswith("data:")], [])
+            # Its icon is inside it.
+            self.assertTrue(logged.execute_async_script(
+                "const done = arguments[0], image = new Image();"
+                "image.onload = () => done(image.naturalWidth); image.onerror = () => done(0);"
+                "image.src = document.querySelector('link[rel=icon]').href"))
+        finally:
+            logged.quit()
         self.assertLessEqual(PAGE.stat().st_size, 300 * 1024)
 
-    def test_hosted_it_installs_and_works_offline(self):
-        handler = functools.partial(QuietHandler, directory=str(PAGE.parent))
+    def enter_in(self, driver, operands):
+        driver.execute_script(ENTER, operands)
+
+    def test_the_live_region_says_no_answer_after_a_click_that_leaves_none(self):
+        for operands, button in ((WORKED_EXAMPLE[:6], "cls"), (["", "-1", "2", "", "", ""], "Add"),
+                                 (WORKED_EXAMPLE[:6], "ShowWork"), (["", "1", "2", "", "", ""],
+                                                                    "Divide")):
+            with self.subTest(button=button):
+                chromium.open_page(self.driver, URL)
+                self.enter(WORKED_EXAMPLE[:6])
+                self.driver.find_element("id", "Add").click()
+                self.assertTrue(self.announced(
+                    "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667"))
+                self.enter(operands)
+                self.driver.find_element("id", button).click()
+                self.keys(Keys.ESCAPE)
+                self.assertTrue(self.announced(""))
+
+    def test_every_character_reaches_the_calculator_as_typed(self):
+        for whole in ("'12\\u00003'", "String.fromCharCode(0xd800) + '1'"):  # NUL, lone surrogate
+            with self.subTest(whole=whole):
+                chromium.open_page(self.driver, URL)
+                self.js(f"document.getElementById('Text1').value = {whole};"
+                        "['1', '2'].forEach((t, i) => document.getElementById('Text' + (i + 2))"
+                        ".value = t)")
+                self.driver.find_element("id", "Add").click()
+                self.assertEqual(self.js("return document.getElementById('prompt-text')"
+                                         ".textContent"), NON_NUMERIC)
+                self.assertTrue(self.js(f"return document.getElementById('Text1').value === {whole}"))
+
+    def test_the_layout_settles_with_classic_scrollbars(self):
+        settled = chromium.start(700, 274, scrollbars=True)
+        try:
+            chromium.open_page(settled, URL)
+            sizes = settled.execute_async_script("""
+                const done = arguments[0], sizes = [];
+                (function frame() {
+                  const r = document.getElementById('window').getBoundingClientRect();
+                  sizes.push([document.documentElement.clientWidth, r.width, r.height].join());
+                  if (sizes.length < 30) requestAnimationFrame(frame); else done(sizes);
+                })();""")
+            self.assertEqual(len(set(sizes)), 1, sizes)
+        finally:
+            settled.quit()
+
+    def test_browsers_without_webassembly_exceptions_or_webassembly(self):
+        for flag, works in (("--js-flags=--no-wasm-legacy-eh", True), ("", False)):
+            with self.subTest(flag=flag):
+                browser = chromium.start(1280, 800, arguments=[flag] if flag else [])
+                try:
+                    if not works:
+                        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+                            "source": "delete window.WebAssembly"})
+                    browser.get(URL)
+                    if works:
+                        chromium.wait_ready(browser)
+                        self.enter_in(browser, ["", "1", "2", "", "", ""])
+                        browser.find_element("id", "Divide").click()  # a failure, caught
+                        self.assertEqual(browser.execute_script(
+                            "return document.getElementById('prompt-text').textContent"),
+                            "Cannot divide by zero.")
+                    else:
+                        note = browser.execute_async_script("""
+                            const done = arguments[0], start = performance.now();
+                            (function check() {
+                              const p = document.getElementById('unsupported');
+                              if (p && getComputedStyle(p).opacity === '1') return done(p.textContent);
+                              if (performance.now() - start > 10000) return done('');
+                              requestAnimationFrame(check);
+                            })();""")
+                        self.assertIn("WebAssembly", note)
+                finally:
+                    browser.quit()
+
+    def test_an_unknown_language_leaves_the_point(self):
+        unknown = chromium.start(1280, 800)
+        try:
+            unknown.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+                "source": "Object.defineProperty(Navigator.prototype, 'language', "
+                          "{get: () => 'not a language!'})"})
+            chromium.open_page(unknown, URL)
+            self.enter_in(unknown, ["", "1", "2", "", "", ""])
+            unknown.find_element("id", "Add").click()
+            self.assertEqual(unknown.execute_script(
+                "return document.getElementById('Text12').value"), "0.5")
+        finally:
+            unknown.quit()
+
+    def test_colours_stand_out_light_dark_and_forced(self):
+        for forced in (False, True):
+            for scheme in ("light", "dark"):
+                features = [{"name": "prefers-color-scheme", "value": scheme}]
+                if forced:
+                    features.append({"name": "forced-colors", "value": "active"})
+                with self.subTest(scheme=scheme, forced=forced):
+                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                {"features": features})
+                    try:
+                        self.check_colours(forced)
+                    finally:
+                        self.keys(Keys.ESCAPE)
+                        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                    {"features": []})
+
+    def check_colours(self, forced):
+        """The titles' letters as drawn; edges and the focus ring as computed, where the
+        system's forced colours do not decide them."""
+        self.driver.find_element("id", "ShowWork").click()  # an empty transcript: a dialog
+        for title in ("caption", "prompt-title"):
+            x, y, w, h = self.js("const r = document.createRange();"
+                                 "r.selectNodeContents(document.getElementById(arguments[0]));"
+                                 "const b = r.getBoundingClientRect();"
+                                 "return [b.x, b.y, b.width, b.height]", title)
+            png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+                "clip": {"x": x, "y": y, "width": w, "height": h, "scale": 1}})["data"]
+            self.assertGreaterEqual(self.driver.execute_async_script(LETTERS, png), 3, title)
+        if forced:
+            return
+        ratios = self.js(CONTRAST + """
+            const style = id => getComputedStyle(document.getElementById(id));
+            const form = style('window').backgroundColor;
+            return {box: contrast(style('Text2').borderTopColor, form),
+                    button: contrast(style('Add').borderTopColor, form),
+                    ring: contrast(style('prompt-ok').outlineColor,
+                                   style('prompt').backgroundColor)};""")
+        for part, value in ratios.items():
+            self.assertGreaterEqual(value, 3, part)
+
+    def test_the_focused_control_is_drawn_over_its_neighbours(self):
+        for focused, neighbour in (("Text1", "Text2"), ("Subtract", "Multiply")):
+            with self.subTest(focused=focused):
+                self.js("document.getElementById(arguments[0]).focus()", focused)
+                self.keys(Keys.TAB)
+                self.shift_tab()  # focused from the keyboard: its ring shows
+                top = self.js("""
+                    const [a, b] = [...arguments].map(id => document.getElementById(id)
+                      .getBoundingClientRect());
+                    const x = (Math.max(a.left, b.left) + Math.min(a.right, b.right)) / 2;
+                    const y = (Math.max(a.top, b.top) + Math.min(a.bottom, b.bottom)) / 2;
+                    return document.elementFromPoint(x, y).id;""", focused, neighbour)
+                self.assertEqual(top, focused)
+
+    def test_printed_the_form_shows_its_answers_and_the_open_steps(self):
+        self.enter(["", "1", "3", "", "", ""])
+        self.driver.find_element("id", "Add").click()
+        self.driver.find_element("id", "ShowWork").click()
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        try:
+            printed = self.js(CONTRAST + """
+                const style = id => getComputedStyle(document.getElementById(id));
+                const decimal = document.getElementById('Text12');
+                return [style('window').display, style('prompt').display,
+                        document.getElementById('print-work').innerText,
+                        decimal.scrollWidth <= decimal.clientWidth,
+                        contrast(style('caption').color, 'white')];""")
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+        self.assertNotEqual(printed[0], "none")
+        self.assertEqual(printed[1], "none")
+        self.assertIn("    Answer is", printed[2])
+        self.assertTrue(printed[3])
+        self.assertGreaterEqual(printed[4], 7)
+
+    def test_hosted_it_works_offline_from_good_copies_of_its_own_files_only(self):
+        folder = pathlib.Path(tempfile.mkdtemp())
+        for file in ("ondavi.html", "ondavi.webmanifest", "ondavi-sw.js", "ondavi-128.png",
+                     "ondavi-256.png"):
+            shutil.copy(PAGE.parent / file, folder)
+        (folder / "other-app.txt").write_text("another application's file")
+        handler = functools.partial(FlakyHandler, directory=str(folder))
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=server.serve_forever, daemon=True).start()
         url = f"http://127.0.0.1:{server.server_address[1]}/{PAGE.name}"
+        cached = ("const done = arguments[0]; caches.open('ondavi').then(c => c.keys())"
+                  ".then(keys => done(keys.map(k => k.url.split('/').pop()).sort()))")
+        own = sorted(["ondavi.html", "ondavi.webmanifest", "ondavi-128.png", "ondavi-256.png"])
         try:
             chromium.open_page(self.driver, url)
-            self.assertTrue(self.driver.execute_async_script(
-                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => "
-                "caches.match('ondavi.html')).then(r => done(!!r))"))
+            self.driver.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
+            chromium.open_page(self.driver, url)  # now under the worker
             self.assertEqual(self.js("return document.querySelector('link[rel=manifest]').href"),
                              url.replace(PAGE.name, "ondavi.webmanifest"))
+            self.driver.execute_async_script(
+                "const done = arguments[0]; Promise.all(['other-app.txt', 'missing.png', "
+                "'ondavi.html?utm=1', 'ondavi.html?utm=2'].map(u => fetch(u))).then(() => done())")
+            self.assertEqual(self.driver.execute_async_script(cached), own)
+            FlakyHandler.failing.add("/" + PAGE.name)  # once: the good copy answers instead
+            chromium.open_page(self.driver, url)
+            self.assertEqual(FlakyHandler.failing, set())
+            self.assertEqual(self.driver.execute_async_script(cached), own)
         finally:
             server.shutdown()
             server.server_close()
+            shutil.rmtree(folder)
         chromium.open_page(self.driver, url)  # the host is gone: the cached page answers
         self.enter(WORKED_EXAMPLE[:6])
         self.driver.find_element("id", "Add").click()
@@ -290,9 +592,7 @@ class PageTest(unittest.TestCase):
 
     def test_the_page_answers_as_the_native_core_does(self):
         clicks = random_clicks(3000)
-        native = subprocess.run([RUNNER], input="".join(
-            "\t".join([str(c[0])] + [escape(t) for t in c[1:]]) + "\n" for c in clicks),
-            capture_output=True, text=True, check=True).stdout.splitlines()
+        native = run_natively(clicks)
         page = self.driver.execute_script("""
             const api = window.ondavi.api;
             return arguments[0].map(([action, ...texts]) => {
@@ -304,10 +604,42 @@ class PageTest(unittest.TestCase):
             });""", clicks)
         self.assertEqual(len(native), len(clicks))
         for click, expected, got in zip(clicks, native, page):
-            self.assertEqual(got, [unescape(field) for field in expected.split("\t")], click)
+            self.assertEqual(got, expected, click)
+
+    def test_the_page_answers_as_the_native_core_does_by_taps_on_a_phone(self):
+        clicks = random_clicks(40)
+        native = run_natively(clicks)
+        phone = chromium.start(360, 740, mobile=True)
+        try:
+            chromium.open_page(phone, URL)
+            buttons = {c["action"]: c["name"] for c in phone.execute_script(
+                "return window.ondavi.form.controls") if c["kind"] == "commandButton"}
+            for (action, *texts), expected in zip(clicks, native):
+                phone.execute_script(ENTER, texts)
+                chromium.tap(phone, buttons[action])
+                shown = phone.execute_script("return document.getElementById('prompt').open")
+                message = phone.execute_script(
+                    "return document.getElementById('prompt-text').textContent") if shown else ""
+                if shown:
+                    ActionChains(phone).send_keys(Keys.ESCAPE).perform()
+                lines = expected[13].replace("\r\n", "\n").replace("\r", "\n")
+                self.assertEqual(phone.execute_script(BOXES) + ["1" if shown else "0", message],
+                                 expected[:13] + [lines if shown else ""], (action, texts))
+        finally:
+            phone.quit()
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
+class FlakyHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves a folder quietly; a path in failing is answered once with 503."""
+    failing = set()
+
+    def do_GET(self):
+        if self.path in self.failing:
+            self.failing.discard(self.path)
+            self.send_error(503)
+            return
+        super().do_GET()
+
     def log_message(self, *arguments):
         pass
 
@@ -328,6 +660,15 @@ def unescape(text):
     return "".join(out)
 
 
+def run_natively(clicks):
+    """The twelve box texts, whether a message showed and the message, after each click, from
+    the page session built natively."""
+    out = subprocess.run([RUNNER], input="".join(
+        "\t".join([str(c[0])] + [escape(t) for t in c[1:]]) + "\n" for c in clicks),
+        capture_output=True, text=True, check=True).stdout.splitlines()
+    return [[unescape(field) for field in line.split("\t")] for line in out]
+
+
 def random_clicks(count):
     """Clicks on operands like the core's property test draws, with entries that stop with a
     message, larger numbers, and Show Work and clear now and then."""
@@ -338,7 +679,7 @@ def random_clicks(count):
 
     def whole():
         return rng.choice(["", "-", "0", "-" + number(), number(), number(), "1.5", "&H1F",
-                           "- 3", "1 1/2", str(rng.randrange(10 ** 15))])
+                           "- 3", "1 1/2", str(rng.randrange(10 ** 15)), "12\x003"])
 
     def digits():
         return rng.choice(["", "0", number(), number(), number(), str(rng.randrange(10 ** 16)),

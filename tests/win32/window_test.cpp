@@ -8,6 +8,7 @@
 #include <oleacc.h>
 
 #include <array>
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -356,6 +357,14 @@ TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
     BSTR name = nullptr;
     EXPECT_HRESULT_SUCCEEDED(accessible->get_accName(self, &name));
     EXPECT_EQ(Narrow(name ? name : L""), c.accessible_name);
+    // A button captioned with a word is named with it, so that voice control finds it.
+    if (c.kind == form::Kind::kCommandButton && c.caption.size() > 1 &&
+        std::isalpha(static_cast<unsigned char>(c.caption[0]))) {
+      std::wstring spoken = name ? name : L"", caption = Widen(c.caption);
+      CharLowerW(spoken.data());
+      CharLowerW(caption.data());
+      EXPECT_NE(spoken.find(caption), std::wstring::npos);
+    }
     SysFreeString(name);
     // The standard object's window interface leads back to the same object, name and all.
     IOleWindow* window = nullptr;
