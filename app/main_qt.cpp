@@ -1,12 +1,16 @@
-// Main: answers --help and --version on the terminal, and reports an unknown option there, or
-// shows the calculator window; the program ends when the window is closed.
+// Main: answers --help, --version and --calculate on the terminal, and reports an unknown option
+// there, or shows the calculator window; the program ends when the window is closed.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "calculator.h"
+#include "command_line.h"
 #include "module1.h"
 #include "stay_on_top.h"
 
@@ -34,10 +38,11 @@ constexpr const char* kQtOptionsWithValue[] = {"platform",
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "sync",
                                     "nograb",  "dograb",      "testability"};
 
-// Answers --help and --version, and a command line with an unknown option or a missing value, on
-// the terminal; returns the exit status then, and nothing when the window is to open. Runs before
-// the window's application exists, so that it needs no display. Single-dash words are options,
-// as Qt reads them ("-reverse" is not "-r -e -v ..."), and Qt's own are left for QApplication.
+// Answers --help, --version and --calculate, and a command line with an unknown option or a
+// missing value, on the terminal; returns the exit status then, and nothing when the window is to
+// open. Runs before the window's application exists, so that it needs no display. Single-dash
+// words are options, as Qt reads them ("-reverse" is not "-r -e -v ..."), and Qt's own are left
+// for QApplication.
 std::optional<int> AnswerOnTerminal(int argc, char** argv) {
   QCoreApplication terminal(argc, argv);
   QCommandLineParser parser;
@@ -50,6 +55,12 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
                                 QStringLiteral("Displays this help."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption calculate(QStringLiteral("calculate"),
+                                     QString::fromUtf8(ondavi::form::kCalculateOption),
+                                     QStringLiteral("problem"));
+  const QCommandLineOption work(QStringLiteral("work"),
+                                QString::fromUtf8(ondavi::form::kWorkOption));
+  parser.addOptions({calculate, work});
   for (const char* name : kQtOptionsWithValue) {
     QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -67,11 +78,27 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
   }
   if (parser.isSet(help)) {
     std::fputs(qPrintable(parser.helpText()), stdout);
+    std::fputs(ondavi::form::kCalculateExamples, stdout);
     return 0;
   }
   if (parser.isSet(version)) {
     std::printf("ondavi %s\n", qPrintable(QCoreApplication::applicationVersion()));
     return 0;
+  }
+  if (parser.isSet(work) && !parser.isSet(calculate)) {
+    std::fputs("ondavi: '--work' goes with '--calculate'.\n", stderr);
+    return 2;
+  }
+  if (parser.isSet(calculate)) {
+    ondavi::form::Terminal streams{
+        [](std::string& line) { return static_cast<bool>(std::getline(std::cin, line)); },
+        [](std::string_view text) { std::cout << text; },
+        [](std::string_view text) { std::cerr << text; }};
+    const QByteArray problem = parser.value(calculate).toUtf8();
+    const int status =
+        ondavi::form::RunCalculations(problem.toStdString(), parser.isSet(work), streams);
+    std::cout.flush();
+    return status;
   }
   return std::nullopt;
 }

@@ -7,13 +7,16 @@
 // (or the message the calculation showed) in words, for the window to hand to screen readers;
 // after another button it is empty. Description says what each button describes to screen
 // readers after a click: the pressed operator the answer on screen, every other button nothing.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "box_panel.h"
 #include "calculate.h"
 #include "form.h"
 #include "message_prompt.h"
 #include "module1.h"
+#include "problem.h"
 #include "result_announcement.h"
 
 namespace ondavi::form {
@@ -30,6 +33,17 @@ class FormActions {
   void ShowWork_Click() { prompt_.Show(module_.Work); }
   void cls_Click() {
     for (int box = 1; box <= kBoxCount; ++box) boxes_.SetText(static_cast<Box>(box), "");
+  }
+
+  // A whole problem typed or pasted as one line: fills the six operand boxes and presses its
+  // operator's button, as a user would. Tells whether the line was a whole problem; when it is
+  // not, nothing changes.
+  bool Solve(std::string_view line) {
+    const std::optional<Problem> problem = ReadProblem(line);
+    if (!problem) return false;
+    for (int i = 0; i < 6; ++i) boxes_.SetText(static_cast<Box>(i + 1), problem->operands[i]);
+    Click(problem->action);
+    return true;
   }
 
   const std::string& LastResult() const { return last_result_; }

@@ -12,7 +12,7 @@ size=$(stat -c %s "$exe")
 echo "ondavi.exe: $size bytes; it imports:"
 x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {print "  " $3}' | tee /tmp/ondavi-dlls.$$
 if [ "$size" -gt 3145728 ]; then echo "FAIL: ondavi.exe is over 3 MB"; exit 1; fi
-if grep -viqE '^  (kernel32|user32|gdi32|comctl32|ole32|oleaut32|oleacc|msvcrt)\.dll$' /tmp/ondavi-dlls.$$; then
+if grep -viqE '^  (kernel32|user32|gdi32|comctl32|shell32|ole32|oleaut32|oleacc|msvcrt)\.dll$' /tmp/ondavi-dlls.$$; then
   echo "FAIL: ondavi.exe needs a DLL that Windows does not ship"; rm -f /tmp/ondavi-dlls.$$; exit 1
 fi
 rm -f /tmp/ondavi-dlls.$$

@@ -11,7 +11,8 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}  # no Mono or Gec
 
 source "$root/scripts/lib/xvfb.sh"
 trap 'wineserver -w >/dev/null 2>&1; stop_xvfb' EXIT
-if [ -z "${DISPLAY:-}" ]; then start_xvfb 1024x768; fi
+# A console program run with ONDAVI_NO_DISPLAY=1 gets no X server either.
+if [ -z "${DISPLAY:-}" ] && [ -z "${ONDAVI_NO_DISPLAY:-}" ]; then start_xvfb 1024x768; fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
