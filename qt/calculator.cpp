@@ -3,12 +3,16 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +23,7 @@
 
 #include "form.h"
 #include "message_box_prompt.h"
+#include "problem.h"
 #include "stay_on_top.h"
 #include "tooltip_place.h"
 
@@ -171,7 +176,7 @@ QWidget* Calculator::AddControl(const form::Control& control) {
       if (box_style_) edit->setStyle(box_style_);
       edit->setMaxLength(form::kMaxBoxLength);
       edit->setReadOnly(control.answer);  // answers can be selected and copied, not typed
-      if (control.answer) edit->installEventFilter(this);
+      edit->installEventFilter(this);     // whole problems pasted, answer lines copied, tooltips
       boxes_[static_cast<std::size_t>(*control.box) - 1] = edit;
       widget = edit;
       break;
@@ -223,9 +228,89 @@ void Calculator::ShowTooltip(QLineEdit* box, const QPoint& cursor) {
   tip->move(place.left, place.top);
 }
 
+// A whole problem pasted or typed as one line fills the operand boxes and presses its operator.
+bool Calculator::Solve(const QString& text) {
+  if (!actions_->Solve(text.toStdString())) return false;
+  DescribeButtons();
+  return true;
+}
+
+// Copy in an answer box: the selection, or with nothing selected the whole answer line.
+void Calculator::CopyAnswer(QLineEdit* box) {
+  if (box->hasSelectedText()) {
+    box->copy();
+    return;
+  }
+  const std::string line = form::AnswerLine(*panel_);
+  if (!line.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(line));
+}
+
+// Whether an action of a box's standard context menu is the one for this key: its text ends with
+// the key's shortcut, whatever the language.
+static bool IsActionFor(const QAction* action, QKeySequence::StandardKey key) {
+  return action->text().endsWith(QLatin1Char('\t') +
+                                 QKeySequence(key).toString(QKeySequence::NativeText));
+}
+
+// The box's own context menu, with Paste taking whole problems and Copy whole answers.
+void Calculator::ShowContextMenu(QLineEdit* box, const QPoint& where) {
+  QMenu* menu = box->createStandardContextMenu();
+  for (QAction* action : menu->actions()) {
+    if (IsActionFor(action, QKeySequence::Paste))
+      action->setObjectName(QStringLiteral("edit-paste"));
+    if (IsActionFor(action, QKeySequence::Copy)) action->setObjectName(QStringLiteral("edit-copy"));
+    if (action->objectName() == QLatin1String("edit-paste") && !box->isReadOnly()) {
+      action->disconnect();
+      connect(action, &QAction::triggered, this, [this, box] {
+        if (!Solve(QGuiApplication::clipboard()->text())) box->paste();
+      });
+    }
+    if (action->objectName() == QLatin1String("edit-copy") && box->isReadOnly()) {
+      action->disconnect();
+      action->setEnabled(box->hasSelectedText() || !box->text().isEmpty());
+      connect(action, &QAction::triggered, this, [this, box] { CopyAnswer(box); });
+    }
+  }
+  menu->exec(where);
+  delete menu;
+}
+
+// Paste (keys, the context menu, the middle button's selection) and Enter in an operand box take
+// a whole problem; anything else is pasted and typed as usual. Copy in an answer box with
+// nothing selected copies the answer line.
+bool Calculator::HandleBoxEvent(QLineEdit* box, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (box->isReadOnly()) {
+        if (!key->matches(QKeySequence::Copy)) return false;
+        CopyAnswer(box);
+        return true;
+      }
+      if (key->matches(QKeySequence::Paste)) return Solve(QGuiApplication::clipboard()->text());
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      return enter && Solve(box->text());
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      return !box->isReadOnly() && mouse->button() == Qt::MiddleButton &&
+             QGuiApplication::clipboard()->supportsSelection() &&
+             Solve(QGuiApplication::clipboard()->text(QClipboard::Selection));
+    }
+    case QEvent::ContextMenu:
+      ShowContextMenu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Enter, on the main keyboard or the keypad, clicks the focused button as Space does. An answer
 // box's tooltip is placed by ShowTooltip.
 bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  if (auto* box = qobject_cast<QLineEdit*>(watched); box && HandleBoxEvent(box, event)) {
+    return true;
+  }
   if (event->type() == QEvent::ToolTip) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box && box->isReadOnly()) {

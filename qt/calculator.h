@@ -35,6 +35,10 @@ class Calculator : public QWidget {
   void KeepBoxesVisible();
   void DescribeButtons();
   void ShowTooltip(QLineEdit* box, const QPoint& cursor);
+  bool Solve(const QString& text);
+  bool HandleBoxEvent(QLineEdit* box, QEvent* event);
+  void ShowContextMenu(QLineEdit* box, const QPoint& where);
+  void CopyAnswer(QLineEdit* box);
   QWidget* AddControl(const form::Control& control);
 
   std::unique_ptr<MessagePrompt> own_prompt_;

@@ -1,11 +1,14 @@
 // What the six buttons do, and the message box that shows prompts.
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "calculate.h"
 #include "calculator.h"
@@ -27,6 +30,25 @@ class BehaviourTest : public QObject {
   ondavi::testing::ModalGuard* guard_ = nullptr;
 
   void Enter(const QStringList& operands) { ondavi::testing::Enter(*window_, operands); }
+  // Pastes or copies in a box by its key, or by its context menu's action of that name.
+  static void PasteOrCopy(QLineEdit* box, const QString& way, QKeySequence::StandardKey key,
+                          const char* action) {
+    if (way == QLatin1String("keys")) {
+      QTest::keySequence(box, key);
+      return;
+    }
+    QTimer::singleShot(0, [action] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* item : menu->actions()) {
+        if (item->objectName() == QLatin1String(action)) item->trigger();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    QApplication::sendEvent(box, &event);
+  }
   void Click(const char* button) { ondavi::testing::Click(*window_, QLatin1String(button)); }
   QStringList Boxes() const { return ondavi::testing::Boxes(*window_); }
 
@@ -43,6 +65,62 @@ class BehaviourTest : public QObject {
     QVERIFY2(!guard_->SawModal(), "an unexpected modal dialog opened");
     delete guard_;
     delete window_;
+  }
+
+  // Paste (keys or the context menu) and Enter in an operand box: a whole problem fills the six
+  // boxes and presses its operator; anything else is pasted or typed as usual.
+  void aWholeProblemFillsTheBoxesAndPressesItsOperator_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("boxes");
+    const QStringList solved{"3",  "1",  "4", "1", "2",  "3",
+                             "19", "12", "1", "7", "12", "1.58333333333333"};
+    QStringList typed(12);
+    typed[1] = QStringLiteral("12");
+    for (const char* way : {"keys", "menu", "enter"}) {
+      QTest::addRow("%s, a problem", way) << way << "3 1/4 - 1 2/3\n" << solved;
+      QTest::addRow("%s, a number", way) << way << "12" << typed;
+    }
+  }
+  void aWholeProblemFillsTheBoxesAndPressesItsOperator() {
+    QFETCH(QString, way);
+    QFETCH(QString, text);
+    QFETCH(QStringList, boxes);
+    QLineEdit* box = BoxOf(*window_, 2);
+    box->setFocus();
+    if (way == QLatin1String("enter")) {
+      box->setText(text);
+      QTest::keyClick(box, Qt::Key_Return);
+    } else {
+      QGuiApplication::clipboard()->setText(text);
+      PasteOrCopy(box, way, QKeySequence::Paste, "edit-paste");
+    }
+    QCOMPARE(Boxes(), boxes);
+    QVERIFY(prompt_.shown.empty());
+  }
+
+  // Copy in an answer box copies the selection, or with nothing selected the answer line.
+  void copyInAnAnswerBoxCopiesTheAnswerLine_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("selected");  // characters selected from the start of Text12
+    QTest::addColumn<QString>("copied");
+    for (const char* way : {"keys", "menu"}) {
+      QTest::addRow("%s, nothing selected", way) << way << 0 << "13/6 = 2 1/6 = 2.16666666666667";
+      QTest::addRow("%s, a selection", way) << way << 3 << "2.1";
+    }
+  }
+  void copyInAnAnswerBoxCopiesTheAnswerLine() {
+    QFETCH(QString, way);
+    QFETCH(int, selected);
+    QFETCH(QString, copied);
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click("Add");
+    QGuiApplication::clipboard()->clear();
+    QLineEdit* box = BoxOf(*window_, 12);
+    box->setFocus();
+    box->setSelection(0, selected);
+    PasteOrCopy(box, way, QKeySequence::Copy, "edit-copy");
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
   }
 
   void operatorButtonCalculates_data() {
