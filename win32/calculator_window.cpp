@@ -1,11 +1,15 @@
 #include "calculator_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "accessible_text.h"
 #include "message_box_prompt.h"
+#include "problem.h"
 #include "text_conversion.h"
 
 namespace ondavi::win32 {
@@ -199,6 +203,7 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
                               WS_TABSTOP | ES_AUTOHSCROLL | (c.answer ? ES_READONLY : 0), id);
         SendMessageW(control, EM_SETLIMITTEXT, form::kMaxBoxLength, 0);
         SetWindowSubclass(control, ShowBeginningWhenLeft, 1, 0);
+        SetWindowSubclass(control, TakeWholeProblems, 2, reinterpret_cast<DWORD_PTR>(this));
         boxes_[static_cast<std::size_t>(*c.box) - 1] = control;
         break;
       case form::Kind::kCommandButton:
@@ -283,11 +288,105 @@ bool CalculatorWindow::HandleDialogKey(MSG& message) {
   return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
 }
 
+// Enter clicks the focused button, and in an operand box that holds a whole problem, presses its
+// operator; otherwise Enter in a box does nothing.
 void CalculatorWindow::ClickFocusedButton() {
   const HWND focus = GetFocus();
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    if (controls_[i] == focus && form::kControls[i].kind == form::Kind::kCommandButton) Click(i);
+    if (controls_[i] != focus) continue;
+    const form::Control& c = form::kControls[i];
+    if (c.kind == form::Kind::kCommandButton) Click(i);
+    if (c.kind == form::Kind::kTextBox && !c.answer) Solve(Narrow(WindowText(focus)));
   }
+}
+
+// A whole problem pasted or entered as one line fills the operand boxes and presses its operator.
+bool CalculatorWindow::Solve(const std::string& line) {
+  if (!actions_->Solve(line)) return false;
+  DescribeButtons();
+  return true;
+}
+
+// The clipboard's text, UTF-8; empty when it holds none.
+static std::string ClipboardText(HWND owner) {
+  std::string text;
+  if (!OpenClipboard(owner)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Narrow(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+static void SetClipboardText(HWND owner, const std::string& text) {
+  const std::wstring wide = Widen(text);
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (!data) return;
+  std::memcpy(GlobalLock(data), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(data);
+  if (!OpenClipboard(owner)) {
+    GlobalFree(data);
+    return;
+  }
+  EmptyClipboard();
+  if (!SetClipboardData(CF_UNICODETEXT, data)) GlobalFree(data);
+  CloseClipboard();
+}
+
+// Paste in an operand box (Ctrl+V and the context menu send WM_PASTE) takes a whole problem;
+// anything else is pasted as usual. Copy in an answer box with nothing selected copies the
+// answer line, and the answer boxes' context menu offers Copy whatever is selected.
+LRESULT CALLBACK CalculatorWindow::TakeWholeProblems(HWND box, UINT message, WPARAM wparam,
+                                                     LPARAM lparam, UINT_PTR, DWORD_PTR window) {
+  auto* self = reinterpret_cast<CalculatorWindow*>(window);
+  const bool answer = (GetWindowLongW(box, GWL_STYLE) & ES_READONLY) != 0;
+  switch (message) {
+    case WM_PASTE:
+      if (!answer && self->Solve(ClipboardText(box))) return 0;
+      break;
+    case WM_COPY: {
+      DWORD start = 0, end = 0;
+      SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      const std::string line = form::AnswerLine(*self->panel_);
+      if (!answer || start != end || line.empty()) break;
+      SetClipboardText(box, line);
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      if (!answer) break;
+      self->ShowAnswerMenu(box, lparam);
+      return 0;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, TakeWholeProblems, 2);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(box, message, wparam, lparam);
+}
+
+void CalculatorWindow::ShowAnswerMenu(HWND box, LPARAM where) {
+  POINT at = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (at.x == -1 && at.y == -1) {  // from the keyboard: at the box
+    RECT place = {};
+    GetWindowRect(box, &place);
+    at = {place.left, place.bottom};
+  }
+  enum : UINT { kCopy = 1, kSelectAll = 2 };
+  const HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (GetWindowTextLengthW(box) ? 0 : MF_GRAYED), kCopy,
+              L"&Copy\tCtrl+C");
+  AppendMenuW(menu, MF_STRING, kSelectAll, L"Select &All\tCtrl+A");
+  SetFocus(box);
+  const UINT chosen =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, box, nullptr);
+  DestroyMenu(menu);
+  if (chosen == kCopy) SendMessageW(box, WM_COPY, 0, 0);
+  if (chosen == kSelectAll) SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
 const form::Control* CalculatorWindow::ControlOf(HWND control) const {
@@ -309,8 +408,12 @@ void CalculatorWindow::RestoreFocus() {
 
 void CalculatorWindow::Click(std::size_t index) {
   actions_->Click(form::kControls[index].action);
-  // The focus stays on the pressed button, so a screen reader hears the answer through it; the
-  // other buttons describe nothing, so that tabbing past them reads out no answer of the past.
+  DescribeButtons();
+}
+
+// The focus stays on the pressed button, so a screen reader hears the answer through it; the
+// other buttons describe nothing, so that tabbing past them reads out no answer of the past.
+void CalculatorWindow::DescribeButtons() {
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     if (form::kControls[i].kind != form::Kind::kCommandButton) continue;
     SetAccessibleDescription(controls_[i], Widen(actions_->Description(form::kControls[i].action)));

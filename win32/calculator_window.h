@@ -43,6 +43,11 @@ class CalculatorWindow {
   void Form_Load();
   void ClickFocusedButton();
   void Click(std::size_t index);  // the control at this index of the form table
+  void DescribeButtons();
+  bool Solve(const std::string& line);
+  static LRESULT CALLBACK TakeWholeProblems(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR, DWORD_PTR window);
+  void ShowAnswerMenu(HWND box, LPARAM where);
   const form::Control* ControlOf(HWND control) const;  // nullptr for the frame and others
   void SaveFocus();
   void RestoreFocus();

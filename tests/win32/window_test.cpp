@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -261,6 +262,78 @@ TEST_F(Win32Window, TypingGoesOnAfterMinimiseAndRestore) {
 }
 
 // A high-contrast scheme: white text on a black window.
+// The clipboard's text, as a user leaves it there or a copy puts it.
+void SetClipboard(HWND owner, const std::string& text) {
+  const std::wstring wide = Widen(text);
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(data), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(data);
+  OpenClipboard(owner);
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+}
+std::string Clipboard(HWND owner) {
+  std::string text;
+  OpenClipboard(owner);
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Paste (WM_PASTE, which Ctrl+V and the context menu send) and Enter in an operand box: a whole
+// problem fills the six boxes and presses its operator; anything else is pasted or typed.
+TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
+  const std::vector<std::string> solved = {"3",  "1",  "4", "1", "2",  "3",
+                                           "19", "12", "1", "7", "12", "1.58333333333333"};
+  std::vector<std::string> typed(12);
+  typed[1] = "12";
+  const struct {
+    bool paste;
+    const char* text;
+    const std::vector<std::string>& boxes;
+  } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},
+               {true, "12", typed},
+               {false, "3 1/4 - 1 2/3", solved},
+               {false, "12", typed}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.paste ? "paste " : "enter ") + c.text);
+    SendMessageW(Control("cls"), BM_CLICK, 0, 0);
+    if (c.paste) {
+      SetClipboard(window_.hwnd(), c.text);
+      SetFocus(Control("Text2"));
+      SendMessageW(Control("Text2"), WM_PASTE, 0, 0);
+    } else {
+      Type("Text2", c.text);
+      Press(VK_RETURN);
+    }
+    std::vector<std::string> boxes;
+    for (int box = 1; box <= 12; ++box) boxes.push_back(Text("Text" + std::to_string(box)));
+    EXPECT_EQ(boxes, c.boxes);
+  }
+  EXPECT_TRUE(prompt_.shown.empty());
+}
+
+// Copy in an answer box copies the selection, or with nothing selected the answer line.
+TEST_F(Win32Window, CopyInAnAnswerBoxCopiesTheAnswerLine) {
+  Type("Text1", "1");
+  Type("Text2", "1");
+  Type("Text3", "2");
+  Type("Text5", "2");
+  Type("Text6", "3");
+  SendMessageW(Control("Add"), BM_CLICK, 0, 0);
+  for (const auto& [selected, copied] :
+       {std::pair{0, "13/6 = 2 1/6 = 2.16666666666667"}, std::pair{3, "2.1"}}) {
+    SetClipboard(window_.hwnd(), "");
+    SendMessageW(Control("Text12"), EM_SETSEL, 0, selected);
+    SendMessageW(Control("Text12"), WM_COPY, 0, 0);
+    EXPECT_EQ(Clipboard(window_.hwnd()), copied);
+  }
+}
+
 // Sets system colours for as long as it lives; they are the whole desktop's, so they are put back
 // however the test ends.
 class SchemeColours {
