@@ -69,6 +69,19 @@ EMSCRIPTEN_KEEPALIVE int ondavi_click(int action) {
   return Session().Click(static_cast<ondavi::form::Action>(action)) ? 1 : 0;
 }
 
+// Reads the buffer as a whole problem and, when it is one, fills the operand boxes and clicks
+// its operator: returns 0 for no whole problem, 1 for an answer, 2 when a message showed.
+EMSCRIPTEN_KEEPALIVE int ondavi_solve() {
+  bool showed_message = false;
+  if (!Session().Solve(Buffer(), showed_message)) return 0;
+  return showed_message ? 2 : 1;
+}
+
+// The answer boxes as one line, for copying.
+EMSCRIPTEN_KEEPALIVE const char* ondavi_answer_line() {
+  return Returned(Session().AnswerLine());
+}
+
 // The message as the calculator made it (lines end in CR LF, one breaks with a lone CR).
 EMSCRIPTEN_KEEPALIVE const char* ondavi_message() {
   return Returned(Session().Message());

@@ -27,14 +27,22 @@
     const length = module._ondavi_returned_length();
     return decoder.decode(module.HEAPU8.subarray(at, at + length));
   };
+  const put = (text) => {
+    const bytes = encoder.encode(text);
+    const at = module._ondavi_buffer(bytes.length);
+    module.HEAPU8.set(bytes, at); // the heap is read after the buffer is made: it may grow
+  };
   const api = {
     form: () => taken(module._ondavi_form()),
     setText: (box, text) => {
-      const bytes = encoder.encode(text);
-      const at = module._ondavi_buffer(bytes.length);
-      module.HEAPU8.set(bytes, at); // the heap is read after the buffer is made: it may grow
+      put(text);
       module._ondavi_set_text(box);
     },
+    solve: (line) => {
+      put(line);
+      return module._ondavi_solve();
+    },
+    answerLine: () => taken(module._ondavi_answer_line()),
     text: (box) => taken(module._ondavi_text(box)),
     setDecimalSeparator: (code) => module._ondavi_set_decimal_separator(code),
     click: (action) => module._ondavi_click(action),
@@ -209,21 +217,52 @@
   }
   for (const box of operands) box.addEventListener("input", keepOperands);
 
-  // Enter (a phone keyboard's "next") moves on to the next operand box in the narrow
-  // arrangement; elsewhere, as in the windows, Enter in a box does nothing.
+  // Enter in an operand box that holds a whole problem presses its operator. Otherwise Enter (a
+  // phone keyboard's "next") moves on to the next operand box in the narrow arrangement, and
+  // elsewhere, as in the windows, does nothing. Pasting a whole problem into an operand box
+  // fills all six and presses its operator; anything else is pasted as usual.
   operands.forEach((box, i) => {
     box.addEventListener("keydown", (event) => {
-      if (event.key !== "Enter" || !narrow() || i + 1 === operands.length) return;
-      event.preventDefault();
-      operands[i + 1].focus();
+      if (event.key !== "Enter") return;
+      if (solve(box.value)) {
+        event.preventDefault();
+      } else if (narrow() && i + 1 < operands.length) {
+        event.preventDefault();
+        operands[i + 1].focus();
+      }
+    });
+    box.addEventListener("paste", (event) => {
+      if (solve(event.clipboardData.getData("text/plain"))) event.preventDefault();
     });
   });
+  // Copy in an answer box with nothing selected copies the whole answer line.
+  for (const box of boxes.slice(7)) {
+    box.addEventListener("copy", (event) => {
+      if (box.selectionStart !== box.selectionEnd) return;
+      const line = api.answerLine();
+      if (!line) return;
+      event.clipboardData.setData("text/plain", line);
+      event.preventDefault();
+    });
+  }
 
   // A click copies the boxes into the session, clicks there, and copies back what changed.
   function press(action) {
+    const before = enterBoxes();
+    showOutcome(before, api.click(action) === 1);
+  }
+  // A whole problem is clicked the same way, once it has filled the operand boxes.
+  function solve(line) {
+    const before = enterBoxes();
+    const solved = api.solve(line);
+    if (solved) showOutcome(before, solved === 2);
+    return solved !== 0;
+  }
+  function enterBoxes() {
     boxes.forEach((box, n) => box && api.setText(n, box.value));
-    const before = boxes.map((box, n) => box && api.text(n));
-    const showedMessage = api.click(action);
+    return boxes.map((box, n) => box && api.text(n));
+  }
+  function showOutcome(before, showedMessage) {
     boxes.forEach((box, n) => {
       if (!box) return;
       const text = api.text(n);
@@ -291,6 +330,18 @@
     if (navigator.serviceWorker) navigator.serviceWorker.register("ondavi-sw.js").catch(() => {});
   }
 
+  // A link can carry a whole problem in its fragment (which never leaves the browser): the page
+  // opens with it calculated. A fragment that is no whole problem is passed over.
+  const solveFragment = () => {
+    try {
+      solve(decodeURIComponent(location.hash.slice(1)));
+    } catch (error) {
+      // not a fragment in URL encoding
+    }
+  };
+  window.addEventListener("hashchange", solveFragment);
+
   boxes[1].focus();
+  solveFragment();
   window.ondavi = { api, form, ready: performance.now() };
 })();

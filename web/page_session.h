@@ -11,6 +11,7 @@
 #include "form_actions.h"
 #include "message_prompt.h"
 #include "module1.h"
+#include "problem.h"
 
 namespace ondavi::web {
 
@@ -27,6 +28,17 @@ class PageSession {
     actions_.Click(action);
     return prompt_.shown;
   }
+  // A whole problem pasted or entered: fills the operand boxes and presses its operator. Tells
+  // whether the line was one, and then in `showed_message` whether the click showed a message.
+  bool Solve(const std::string& line, bool& showed_message) {
+    prompt_.shown = false;
+    prompt_.text.clear();
+    const bool solved = actions_.Solve(line);
+    showed_message = prompt_.shown;
+    return solved;
+  }
+  std::string AnswerLine() const { return form::AnswerLine(boxes_); }
+
   const std::string& Message() const { return prompt_.text; }
   const std::string& LastResult() const { return actions_.LastResult(); }
 

@@ -91,7 +91,14 @@ class PageTest(unittest.TestCase):
         cls.driver.quit()
 
     def setUp(self):
-        chromium.open_page(self.driver, URL)
+        self.open()
+
+    def open(self, url=URL):
+        """Opens the page as a new tab would, without operands kept from an earlier load."""
+        self.driver.execute_script("try { sessionStorage.clear() } catch (e) {}")
+        if "#" in url:
+            self.driver.get("about:blank")  # a load, not a move within the page
+        chromium.open_page(self.driver, url)
 
     def js(self, script, *arguments):
         return self.driver.execute_script(script, *arguments)
@@ -236,12 +243,44 @@ class PageTest(unittest.TestCase):
         for control, key, calculates in (("Add", Keys.SPACE, True), ("Add", Keys.ENTER, True),
                                          ("Text6", Keys.ENTER, False)):
             with self.subTest(control=control, key=repr(key)):
-                chromium.open_page(self.driver, URL)
+                self.open()
                 self.enter(WORKED_EXAMPLE[:6])
                 self.driver.find_element("id", control).click()
                 self.keys(key)
                 self.assertEqual(self.boxes()[6], "13" if calculates else "")
                 self.assertFalse(self.js("return document.getElementById('prompt').open"))
+
+    def test_a_whole_problem_fills_the_boxes_and_presses_its_operator(self):
+        """Pasted into an operand box, entered in one, or carried by a link's fragment."""
+        solved = ["3", "1", "4", "1", "2", "3", "19", "12", "1", "7", "12", "1.58333333333333"]
+        typed = [""] * 12
+        typed[1] = "12"
+        paste = ("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
+                 "document.getElementById('Text2').dispatchEvent(new ClipboardEvent('paste', "
+                 "{clipboardData: data, bubbles: true, cancelable: true}))")
+        for way, text, boxes in (("paste", "3 1/4 \u2212 1 2/3\n", solved), ("paste", "12", typed),
+                                 ("enter", "3 1/4 - 1 2/3", solved), ("enter", "12", typed),
+                                 ("fragment", "3%201%2F4%20-%201%202%2F3", solved),
+                                 ("fragment", "12", [""] * 12)):
+            with self.subTest(way=way, text=text):
+                self.open(URL + ("#" + text if way == "fragment" else ""))
+                if way == "paste":
+                    self.js(paste, text)
+                    if self.js("return document.getElementById('Text2').value") == "":
+                        self.js("document.getElementById('Text2').value = arguments[0]", text)
+                elif way == "enter":
+                    self.driver.find_element("id", "Text2").click()
+                    self.keys(text, Keys.ENTER)
+                self.assertEqual(self.boxes(), boxes)
+        # Copy in an answer box with nothing selected copies the answer line.
+        self.open(URL + "#3 1/4 - 1 2/3")
+        self.js("document.addEventListener('copy', e => "
+                "window.copied = e.clipboardData.getData('text/plain'))")
+        self.driver.find_element("id", "Text12").click()
+        self.js("document.getElementById('Text12').setSelectionRange(0, 0)")
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("c").key_up(
+            Keys.CONTROL).perform()
+        self.assertEqual(self.js("return window.copied"), "19/12 = 1 7/12 = 1.58333333333333")
 
     def test_tab_and_shift_tab_follow_the_tab_order(self):
         order = [c["name"] for c in self.js("return window.ondavi.form.controls")
@@ -269,7 +308,7 @@ class PageTest(unittest.TestCase):
                 (["", "1", "2", "", "", ""], "Divide", "Cannot divide by zero.", Keys.ESCAPE),
                 (WORKED_EXAMPLE[:6], "ShowWork", transcript, Keys.ESCAPE)):
             with self.subTest(button=button, text=text):
-                chromium.open_page(self.driver, URL)
+                self.open()
                 self.enter(operands)
                 if button == "ShowWork":
                     self.driver.find_element("id", "Add").click()
@@ -398,7 +437,7 @@ class PageTest(unittest.TestCase):
                                  (WORKED_EXAMPLE[:6], "ShowWork"), (["", "1", "2", "", "", ""],
                                                                     "Divide")):
             with self.subTest(button=button):
-                chromium.open_page(self.driver, URL)
+                self.open()
                 self.enter(WORKED_EXAMPLE[:6])
                 self.driver.find_element("id", "Add").click()
                 self.assertTrue(self.announced(
@@ -411,7 +450,7 @@ class PageTest(unittest.TestCase):
     def test_every_character_reaches_the_calculator_as_typed(self):
         for whole in ("'12\\u00003'", "String.fromCharCode(0xd800) + '1'"):  # NUL, lone surrogate
             with self.subTest(whole=whole):
-                chromium.open_page(self.driver, URL)
+                self.open()
                 self.js(f"document.getElementById('Text1').value = {whole};"
                         "['1', '2'].forEach((t, i) => document.getElementById('Text' + (i + 2))"
                         ".value = t)")
