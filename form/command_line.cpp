@@ -1,11 +1,11 @@
 #include "command_line.h"
 
+#include "answer_text.h"
 #include "box_panel.h"
 #include "form_actions.h"
 #include "message_prompt.h"
 #include "message_text.h"
 #include "module1.h"
-#include "problem.h"
 
 namespace ondavi::form {
 namespace {

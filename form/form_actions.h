@@ -11,13 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "answer_text.h"
 #include "box_panel.h"
 #include "calculate.h"
 #include "form.h"
 #include "message_prompt.h"
 #include "module1.h"
 #include "problem.h"
-#include "result_announcement.h"
 
 namespace ondavi::form {
 

@@ -175,25 +175,4 @@ std::optional<Problem> ReadProblem(std::string_view line) {
   return readings.front();
 }
 
-std::string AnswerLine(const BoxPanel& boxes) {
-  const auto read = [&](Box box) {
-    std::string text = boxes.Text(box);
-    std::erase(text, ' ');
-    return text;
-  };
-  const std::string num = read(Box::Text7), den = read(Box::Text8), whole = read(Box::Text9),
-                    mixed_num = read(Box::Text10), mixed_den = read(Box::Text11);
-  std::string decimal = read(Box::Text12);
-  if (num.empty()) return "";
-  for (char& c : decimal) {
-    if (c == boxes.DecimalSeparator()) c = '.';
-  }
-  std::string line = num + "/" + den;
-  if (!whole.empty() && whole != "0" && whole != "-0") {
-    line += " = " + whole;
-    if (!mixed_den.empty() && mixed_den != "0") line += " " + mixed_num + "/" + mixed_den;
-  }
-  return decimal.empty() ? line : line + " = " + decimal;
-}
-
 }  // namespace ondavi::form

@@ -1,14 +1,12 @@
 #pragma once
 
 // A whole problem written on one line, as in homework or notes ("3 1/4 - 1 2/3"), read into the
-// six operand boxes' texts and the operator button to press; and the answer boxes written back
-// as one line ("13/6 = 2 1/6 = 2.16666666666667").
+// six operand boxes' texts and the operator button to press.
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "box_panel.h"
 #include "form.h"
 
 namespace ondavi::form {
@@ -26,10 +24,5 @@ struct Problem {
 // a blank beside it, and text that reads as a problem in more than one way ("1/2/3") is no
 // problem: nothing is guessed.
 std::optional<Problem> ReadProblem(std::string_view line);
-
-// The answer boxes as one line: the fraction, the mixed number when its whole part is not 0, and
-// the decimal, joined by " = ", without the boxes' padding blanks and with "." in the decimal.
-// Empty when there is no answer.
-std::string AnswerLine(const BoxPanel& boxes);
 
 }  // namespace ondavi::form

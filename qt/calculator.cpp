@@ -21,9 +21,9 @@
 #include <QToolTip>
 #include <vector>
 
+#include "answer_text.h"
 #include "form.h"
 #include "message_box_prompt.h"
-#include "problem.h"
 #include "stay_on_top.h"
 #include "tooltip_place.h"
 

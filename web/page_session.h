@@ -6,12 +6,12 @@
 // test runs the same class natively.
 #include <string>
 
+#include "answer_text.h"
 #include "box_panel.h"
 #include "form.h"
 #include "form_actions.h"
 #include "message_prompt.h"
 #include "module1.h"
-#include "problem.h"
 
 namespace ondavi::web {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "accessible_text.h"
+#include "answer_text.h"
 #include "message_box_prompt.h"
-#include "problem.h"
 #include "text_conversion.h"
 
 namespace ondavi::win32 {
