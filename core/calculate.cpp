@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "characters.h"
 #include "conversions.h"
 #include "transcript.h"
 #include "value.h"
@@ -14,17 +16,14 @@ namespace {
 
 using enum Box;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Every operand box reads as a number below 2^53 in magnitude, where doubles still hold every
-// whole number.
+// whole number, and so do the numerator and denominator of a decimal in a whole-number box.
 bool OperandsInRange(const BoxPanel& boxes) {
   try {
     for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
       if (!(std::fabs(Val(boxes.Text(box))) < kExactLimit)) return false;
     }
+    for (Box box : {Text1, Text4}) DecimalFraction(boxes.Text(box));
   } catch (const Failure&) {
     return false;
   }
@@ -43,7 +42,7 @@ Value Exact(const Value& v) {
 // number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
 // would be read only in part and give a wrong answer.
 bool IsWholeNumberEntry(const std::string& text) {
-  if (text.find_first_not_of(" \t\n") == std::string::npos) return true;
+  if (text.find_first_not_of(kPassedOverByVal) == std::string::npos) return true;
   return text == "-" || ValReadsAll(text);
 }
 
@@ -55,11 +54,25 @@ Value ValOf(const transcript::OperandTexts& texts, Box box) {
   return Value::Double(Val(texts[Index(box)]));
 }
 
-// The numerator of whole + num/den over den. A negative whole number's sign belongs to the whole
-// mixed number: -3 and 1/2 is -7/2. (-0 counts as negative, so "-0" and 1/2 is -1/2.)
-Value ImproperNumerator(const Value& whole, const Value& num, const Value& den) {
-  if (std::signbit(whole.ToDouble())) return den * whole - num;
-  return den * whole + num;
+// A whole-number box's number as whole / wholeDen: a decimal with a fractional part as the
+// exact fraction its digits write ("0.25" is 1/4), anything else as Val reads it over 1.
+void ReadWhole(const transcript::OperandTexts& texts, Box box, Value& whole, Value& wholeDen) {
+  if (const std::optional<Fraction> exact = DecimalFraction(texts[Index(box)])) {
+    whole = Value::Double(exact->numerator);
+    wholeDen = Value::Double(exact->denominator);
+    return;
+  }
+  whole = ValOf(texts, box);
+  wholeDen = Value::Integer(1);
+}
+
+// The numerator of whole/wholeDen + num/den over den x wholeDen. A negative whole number's sign
+// belongs to the whole mixed number: -3 and 1/2 is -7/2, -2.5 and 1/3 is -17/6. (-0 counts as
+// negative, so "-0" and 1/2 is -1/2.)
+Value ImproperNumerator(const Value& whole, const Value& wholeDen, const Value& num,
+                        const Value& den) {
+  if (std::signbit(whole.ToDouble())) return den * whole - num * wholeDen;
+  return den * whole + num * wholeDen;
 }
 
 // Divides numerator and denominator by gcf, exactly, when both are whole numbers from 0 up to
@@ -116,8 +129,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   const Value one = Value::Integer(1);
   // Working values of this run, all Empty at the start.
   std::string entry;
-  Value whole1, num1, den1, whole2, num2, den2, temp, resultNum, resultDen, decimalValue, negFlag,
-      mixedWhole, mixedNum, mixedDen;
+  Value whole1, wholeDen1, num1, den1, whole2, wholeDen2, num2, den2, temp, resultNum, resultDen,
+      decimalValue, negFlag, mixedWhole, mixedNum, mixedDen;
 
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
@@ -162,10 +175,10 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   ClearAnswers(boxes);
 
   // Reading the operands.
-  whole1 = ValOf(t, Text1);
+  ReadWhole(t, Text1, whole1, wholeDen1);
   num1 = ValOf(t, Text2);
   den1 = ValOf(t, Text3);
-  whole2 = ValOf(t, Text4);
+  ReadWhole(t, Text4, whole2, wholeDen2);
   num2 = ValOf(t, Text5);
   den2 = ValOf(t, Text6);
   m.Work = transcript::OperandsLine(t, m.Operation);
@@ -174,9 +187,11 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   // ends the run: the answer boxes stay empty and the transcript ends with the message.
   bool answer_written = false;
   try {
-    // Improper fractions.
-    num1 = Exact(ImproperNumerator(whole1, num1, den1));
-    num2 = Exact(ImproperNumerator(whole2, num2, den2));
+    // Improper fractions, over the denominator times that of a decimal whole number.
+    num1 = Exact(ImproperNumerator(whole1, wholeDen1, num1, den1));
+    num2 = Exact(ImproperNumerator(whole2, wholeDen2, num2, den2));
+    den1 = Exact(den1 * wholeDen1);
+    den2 = Exact(den2 * wholeDen2);
 
     // The operation; addition and subtraction first bring both over the least common multiple.
     if (m.Operation == "+" || m.Operation == "-") {

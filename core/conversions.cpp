@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
+#include "characters.h"
 #include "failure.h"
 
 namespace ondavi {
@@ -19,10 +21,6 @@ namespace {
 constexpr int kSignificantDigits = 15;
 // Positional notation is used for decimal exponents in [kLowestPositional, kSignificantDigits).
 constexpr int kLowestPositional = -15;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 int DigitValue(char c, int radix) {
   int d = 99;
@@ -108,17 +106,20 @@ DecimalSpan ScanDecimal(std::string_view s) {
   return span;
 }
 
+// The exponent's value, saturated far beyond any that a fraction below 2^53 can have.
+long long ExponentOf(const DecimalSpan& span) {
+  long long exponent = 0;
+  for (char c : span.exponent) {
+    if (exponent < 100000000) exponent = exponent * 10 + (c - '0');
+  }
+  return span.negative_exponent ? -exponent : exponent;
+}
+
 double ReadDecimal(std::string_view s) {
   const DecimalSpan span = ScanDecimal(s);
   if (span.mantissa.empty()) return 0.0;
   std::string number(span.mantissa);
-  if (!span.exponent.empty()) {
-    long long exponent = 0;  // saturates far beyond any double
-    for (char c : span.exponent) {
-      if (exponent < 100000000) exponent = exponent * 10 + (c - '0');
-    }
-    number += "e" + std::to_string(span.negative_exponent ? -exponent : exponent);
-  }
+  if (!span.exponent.empty()) number += "e" + std::to_string(ExponentOf(span));
   const double result = ParseDecimal(number);
   return span.negative ? -result : result;
 }
@@ -127,9 +128,35 @@ double ReadDecimal(std::string_view s) {
 std::string WithoutBlanks(std::string_view text) {
   std::string s;
   for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n') s += c;
+    if (kPassedOverByVal.find(c) == std::string_view::npos) s += c;
   }
   return s;
+}
+
+// Divides a number written in decimal digits by a one-digit divisor, in place; tells whether
+// it divided without a remainder (and leaves the digits as they were when it did not).
+bool DivideDigits(std::string& digits, int divisor) {
+  std::string quotient;
+  int remainder = 0;
+  for (char c : digits) {
+    remainder = remainder * 10 + (c - '0');
+    if (!quotient.empty() || remainder >= divisor)
+      quotient += static_cast<char>('0' + remainder / divisor);
+    remainder %= divisor;
+  }
+  if (remainder != 0) return false;
+  digits = quotient.empty() ? "0" : quotient;
+  return true;
+}
+
+// A whole number written in digits, checked to lie below 2^53.
+double ExactNumber(std::string_view digits) {
+  double n = 0;
+  for (char c : digits) {
+    n = n * 10 + (c - '0');
+    if (n >= kExactLimit) throw Failure(FailureKind::kOverflow);
+  }
+  return n;
 }
 
 // The radix of an "&H" or "&O" prefix at the start of `s`, or 0 for none.
@@ -231,6 +258,46 @@ bool ValReadsAll(std::string_view text) {
   }
   const DecimalSpan span = ScanDecimal(s);
   return span.end > 0 && span.end == s.size();
+}
+
+std::optional<Fraction> DecimalFraction(std::string_view text) {
+  const std::string s = WithoutBlanks(text);
+  if (RadixPrefix(s)) return std::nullopt;
+  const DecimalSpan span = ScanDecimal(s);
+  if (span.end == 0 || span.end != s.size()) return std::nullopt;
+  // The digits as one whole number over a power of ten.
+  std::string digits;
+  long long exponent = ExponentOf(span);
+  bool after_point = false;
+  for (char c : span.mantissa) {
+    if (c == '.') {
+      after_point = true;
+    } else if (!(digits.empty() && c == '0')) {
+      digits += c;
+      exponent -= after_point ? 1 : 0;
+    } else if (after_point) {
+      --exponent;
+    }
+  }
+  while (!digits.empty() && digits.back() == '0') {
+    digits.pop_back();
+    ++exponent;
+  }
+  if (digits.empty() || exponent >= 0) return std::nullopt;  // zero, or a whole number
+  // The denominator 10^k is 2^k 5^k, of which the digits cancel what they can. It stays at least
+  // 2^k, so beyond k = 53 nothing fits; nor does a numerator of more digits than 2^53 x 5^53 has.
+  const long long k = -exponent;
+  if (k > 53 || digits.size() > 54) throw Failure(FailureKind::kOverflow);
+  int twos = static_cast<int>(k), fives = static_cast<int>(k);
+  while (twos > 0 && DivideDigits(digits, 2)) --twos;
+  while (fives > 0 && DivideDigits(digits, 5)) --fives;
+  const double numerator = ExactNumber(digits);
+  double denominator = 1;
+  for (int i = 0; i < twos + fives; ++i) {
+    denominator *= i < twos ? 2 : 5;
+    if (denominator >= kExactLimit) throw Failure(FailureKind::kOverflow);
+  }
+  return Fraction{span.negative ? -numerator : numerator, denominator};
 }
 
 std::string Str(const Value& v) {

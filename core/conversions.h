@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,20 @@ double Val(std::string_view text);
 // text with no number at all ("", "+", ".", "&H") and for a number followed by anything else
 // ("1 1/2", "12abc", "1,5", "1e", "&H1G").
 bool ValReadsAll(std::string_view text);
+
+// A fraction in lowest terms: a denominator from 2 up to 2^53, a numerator below 2^53 in
+// magnitude that carries the sign.
+struct Fraction {
+  double numerator;
+  double denominator;
+};
+
+// The exact fraction that a decimal with a fractional part writes, read from its digits rather
+// than from the nearest double (whose 0.1 is not 1/10): "0.25" is 1/4, "-2.5" is -5/2, "1e-3" is
+// 1/1000. Nothing for a whole number ("2", "2.0", "1.5e2", "&H10"), for zero, and for text that
+// Val does not read to its end. Fails with kOverflow when the numerator or the denominator would
+// reach 2^53 ("1e-400", "0.12345678901234567").
+std::optional<Fraction> DecimalFraction(std::string_view text);
 
 // Transcript form: a blank in front of a number that is not negative, a minus sign in front of a
 // negative one, then the digits as in the display form with "." as decimal separator. Empty is

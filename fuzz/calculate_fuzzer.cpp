@@ -99,7 +99,26 @@ struct Exact {
   bool too_large = false;  // a number the calculation forms reaches 2^53 in magnitude
 };
 
-// The operand as an improper fraction over its denominator, or nothing when a box is not simple.
+// A whole-number box of digits with an optional decimal part, as the exact fraction it writes in
+// lowest terms; nothing for anything else, or for parts of more than 30 digits.
+std::optional<std::pair<i128, i128>> WholeFraction(std::string_view whole) {
+  const std::size_t point = whole.find('.');
+  const std::string_view before = whole.substr(0, point);
+  const std::string_view after =
+      point == std::string_view::npos ? std::string_view() : whole.substr(point + 1);
+  if ((before.empty() && after.empty()) || before.size() + after.size() > 30 ||
+      !(before.empty() || IsDigits(before)) || !(after.empty() || IsDigits(after))) {
+    return std::nullopt;
+  }
+  i128 p = 0, q = 1;
+  for (char c : before) p = p * 10 + (c - '0');
+  for (char c : after) p = p * 10 + (c - '0'), q *= 10;
+  const i128 g = Gcd(p, q);
+  return std::pair{p / g, q / g};
+}
+
+// The operand as an improper fraction over its denominator (times that of a decimal whole
+// number), or nothing when a box is not simple.
 std::optional<std::pair<i128, i128>> Operand(std::string_view whole, std::string_view num,
                                              std::string_view den) {
   const auto d = SmallNumber(den);
@@ -108,11 +127,12 @@ std::optional<std::pair<i128, i128>> Operand(std::string_view whole, std::string
   const i128 fd = *d == 0 ? 1 : *d;
   const i128 fn = *d == 0 ? 0 : *n;
   if (whole == "-") return std::pair{-fn, fd};
-  const bool negative = !whole.empty() && whole[0] == '-';
-  const auto w = SmallNumber(negative ? whole.substr(1) : whole);
-  if (!w || (negative && whole.size() == 1)) return std::nullopt;
-  const i128 improper = *w * fd + fn;
-  return std::pair{negative ? -improper : improper, fd};
+  if (whole.empty()) return std::pair{fn, fd};
+  const bool negative = whole[0] == '-';
+  const auto w = WholeFraction(negative ? whole.substr(1) : whole);
+  if (!w) return std::nullopt;
+  const i128 improper = w->first * fd + fn * w->second;
+  return std::pair{negative ? -improper : improper, fd * w->second};
 }
 
 bool Small(i128 x) {
@@ -127,7 +147,7 @@ std::optional<Exact> ExactResult(const ondavi::InMemoryBoxPanel& boxes, const st
   const auto b = Operand(boxes.Text(Box::Text4), boxes.Text(Box::Text5), boxes.Text(Box::Text6));
   if (!a || !b) return std::nullopt;
   Exact e{};
-  if (!Small(a->first) || !Small(b->first)) {
+  if (!Small(a->first) || !Small(b->first) || !Small(a->second) || !Small(b->second)) {
     e.too_large = true;
     return e;
   }

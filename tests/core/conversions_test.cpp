@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "failure.h"
@@ -35,6 +36,39 @@ TEST(Val, FailsBeyondTheDoubleRange) {
   }
   EXPECT_THROW(Val(std::string(400, '9')), Failure);
   EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0);  // underflow is not a failure
+}
+
+TEST(DecimalFraction, IsTheFractionTheDigitsWriteInLowestTerms) {
+  const struct {
+    const char* text;
+    double numerator, denominator;  // 0 and 0: not a decimal with a fractional part
+  } cases[] = {
+      {"0.25", 1, 4},
+      {"-0.5", -1, 2},
+      {"2.5", 5, 2},
+      {"1e-3", 1, 1000},
+      {"1.5E-1", 3, 20},
+      {" 0 .1", 1, 10},
+      {"00.0500", 1, 20},
+      {".00000095367431640625", 1, 1048576},  // 5^20 over 10^20
+      {"0.1234567890123456", 19290123283179, 156250000000000},
+      {"12345678901234.56", 308641972530864, 25},
+      {"2", 0, 0},
+      {"2.000", 0, 0},
+      {"1.5e2", 0, 0},
+      {"-0.0", 0, 0},
+      {"&H10", 0, 0},
+      {"1.5x", 0, 0},
+      {"", 0, 0},
+  };
+  for (const auto& c : cases) {
+    const std::optional<Fraction> f = DecimalFraction(c.text);
+    EXPECT_EQ(f ? f->numerator : 0, c.numerator) << c.text;
+    EXPECT_EQ(f ? f->denominator : 0, c.denominator) << c.text;
+  }
+  for (const char* text : {"1e-400", "0.12345678901234567", "4503599627370496.5", "1e-23"}) {
+    EXPECT_THROW(DecimalFraction(text), Failure) << text;
+  }
 }
 
 TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {

@@ -55,7 +55,7 @@ TEST(SoundBehaviour, AnswersNegativeMixedNumbersAndDivisors) {
        {"", "123", "10", "", "0", "1", "123", "10", "12", "3", "10", "12.3"}},
       {{"0.3", "1", "2", "", "", ""},
        "+",
-       {"0.3", "1", "2", "", "0", "1", "1.6", "2", "", "0", "0", "0.8"}},
+       {"0.3", "1", "2", "", "0", "1", "4", "5", "", "0", "0", "0.8"}},
       // A result of exactly 1 has the mixed number 1.
       {{"", "1", "2", "", "1", "2"},
        "+",
@@ -164,6 +164,10 @@ TEST(SoundBehaviour, AnswersAreExactOrRefusedAsTooLarge) {
        "/",
        {"3e155", "", "", "2e155", "", "", "", "", "", "", "", ""},
        kTooLargeMessage},
+      {{"9e15", "", "", "3e-308", "", ""},
+       "/",
+       {"9e15", "", "", "3e-308", "", "", "", "", "", "", "", ""},
+       kTooLargeMessage},
       {{"", "12345678901234567", "10", "", "", "1"},
        "+",
        {"", "12345678901234567", "10", "", "", "1", "", "", "", "", "", ""},
@@ -177,6 +181,72 @@ TEST(SoundBehaviour, AnswersAreExactOrRefusedAsTooLarge) {
     if (test.message && !c.module.Work.empty()) {  // stopped by a number formed on the way
       EXPECT_TRUE(c.module.Work.ends_with("    Answer is\r\nNumbers too large to calculate."));
     }
+  }
+}
+
+// A decimal in a whole-number box is the exact fraction its digits write, so that the answer is a
+// fraction of whole numbers whose mixed number agrees with it.
+TEST(SoundBehaviour, DecimalWholeNumbersAreTheFractionsTheirDigitsWrite) {
+  const struct {
+    Operands operands;
+    const char* operation;
+    std::array<std::string, 6> answer;  // Text7 to Text12; all empty when refused
+  } cases[] = {
+      {{"0.25", "", "", "", "1", "2"}, "+", {"3", "4", "", "0", "0", "0.75"}},
+      {{"2.5", "", "", "", "1", "3"}, "+", {"17", "6", "2", "5", "6", "2.83333333333333"}},
+      {{"1.25", "", "", "0.5", "", ""}, "/", {"5", "2", "2", "1", "2", "2.5"}},
+      {{"0.1", "", "", "0.2", "", ""}, "+", {"3", "10", "", "0", "0", "0.3"}},
+      {{"12345678901234.56", "", "", "0", "", ""},
+       "+",
+       {"308641972530864", "25", "12345678901234", "14", "25", "12345678901234.6"}},
+      {{"-2.5", "1", "3", "", "", ""}, "+", {"- 17", "  6", "- 2", "5", "6", "-2.83333333333333"}},
+      {{"1e-3", "", "", "-0.5", "", ""}, "x", {"- 1", "  2000", "- 0", "0", "0", "-0.0005"}},
+      {{"0.1234567890123456", "", "", "", "", ""},
+       "+",
+       {"19290123283179", "156250000000000", "", "0", "0", "0.123456789012346"}},
+      // The product of the denominators reaches 2^53.
+      {{"0.000000001", "1", "9007200", "", "", ""}, "+", {"", "", "", "", "", ""}},
+      // Whole numbers however written, as before.
+      {{"2.0", "", "", "1.5e2", "", ""}, "+", {"152", "1", "152", "0", "0", "152"}},
+      {{"&H10", "1", "2", "", "", ""}, "+", {"33", "2", "16", "1", "2", "16.5"}},
+  };
+  for (const auto& test : cases) {
+    Calculator c;
+    const auto& boxes = c.Run(test.operands, test.operation);
+    EXPECT_EQ(std::vector<std::string>(boxes.begin() + 6, boxes.end()),
+              std::vector<std::string>(test.answer.begin(), test.answer.end()))
+        << test.operands[0] << " " << test.operation << " " << test.operands[3];
+    EXPECT_EQ(boxes[0], test.operands[0]);  // kept as typed
+    EXPECT_EQ(c.prompt.shown.empty(), !test.answer[0].empty()) << test.operands[0];
+  }
+  // Refused before anything changes: the exact fraction is beyond 2^53.
+  for (const char* whole : {"4503599627370496.5", "1e-400", "0.12345678901234567"}) {
+    Calculator c;
+    c.Run({"1", "1", "2", "", "", ""}, "+");
+    EXPECT_EQ(c.Run({whole, "", "", "", "", ""}, "+"),
+              (Boxes{whole, "", "", "", "", "", "3", "2", "1", "1", "2", "1.5"}));
+    EXPECT_EQ(c.prompt.shown, std::vector<std::string>{kTooLargeMessage}) << whole;
+  }
+}
+
+TEST(SoundBehaviour, TheStepsShowDecimalWholeNumbersAsFractions) {
+  const struct {
+    Operands operands;
+    const char* operation;
+    const char* work;
+  } cases[] = {
+      {{"0.25", "", "", "", "1", "2"},
+       "+",
+       " 0.25 0/1   +    1/2\r    Becomes \r\n 1/ 4   +   2/ 4\r\n    Answer is\r\n 3/ 4"},
+      {{"1.25", "", "", "0.5", "", ""},
+       "/",
+       " 1.25 0/1   /   0.5 0/1\r    Becomes \r\n 5/ 4   /   1/ 2\r\n 5/ 4   X   2/ 1\r\n"
+       "    Answer is\r\n 10/ 4\r\n    After Reduction by GCF 2\r\n 5/ 2"},
+  };
+  for (const auto& test : cases) {
+    Calculator c;
+    c.Run(test.operands, test.operation);
+    EXPECT_EQ(c.module.Work, test.work);
   }
 }
 
@@ -204,13 +274,6 @@ TEST(SoundBehaviour, OverflowShowsAMessageInsteadOfAnAnswer) {
             (Boxes{"94906267", "0", "1", "94906267", "0", "1", "", "", "", "", "", ""}));
   EXPECT_EQ(c.module.Work.substr(c.module.Work.rfind("    Answer is")),
             "    Answer is\r\nNumbers too large to calculate.");
-
-  Calculator d;
-  d.Run({"9e15", "", "", "3e-308", "", ""}, "/");  // the operands fit, their quotient does not
-  EXPECT_EQ(d.prompt.shown, std::vector<std::string>{kTooLargeMessage});
-  EXPECT_EQ(d.boxes.texts(), (Boxes{"9e15", "0", "1", "3e-308", "0", "1", "", "", "", "", "", ""}));
-  EXPECT_EQ(d.module.Work.substr(d.module.Work.rfind("    Answer is")),
-            "    Answer is\r\n 9000000000000000/ 3E-308\r\nNumbers too large to calculate.");
 }
 
 TEST(SoundBehaviour, NoAnswerDependsOnAnEarlierCalculation) {

@@ -1,0 +1,19 @@
+#pragma once
+
+// The classes of characters that the calculator reads text by, each named for what it is.
+#include <string_view>
+
+namespace ondavi {
+
+// The ASCII digits 0 to 9: all that a fraction box takes.
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// What Val passes over wherever it stands in a number: blanks, tabs and line feeds.
+inline constexpr std::string_view kPassedOverByVal = " \t\n";
+
+// What a line of a batch may hold and still count as empty: spaces and tabs.
+inline constexpr std::string_view kSpacesAndTabs = " \t";
+
+}  // namespace ondavi
