@@ -4,6 +4,8 @@
 // to dominate. Usage: batch_bench [benchmark options] PROBLEMS_FILE
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -13,6 +15,7 @@
 #include "box_panel.h"
 #include "calculate.h"
 #include "command_line.h"
+#include "form_actions.h"
 #include "message_prompt.h"
 #include "module1.h"
 #include "problem.h"
@@ -27,44 +30,84 @@ class SilentPrompt : public MessagePrompt {
 
 std::vector<std::string> lines;
 
-void BM_CoreAlone(benchmark::State& state) {
-  std::vector<form::Problem> problems;
-  for (const std::string& line : lines) {
-    if (const std::optional<form::Problem> problem = form::ReadProblem(line)) {
-      problems.push_back(*problem);
+// The box texts and operator of every step of every problem, as the form enters them.
+struct Calculation {
+  std::array<std::string, 6> operands;
+  const char* operation;
+};
+
+std::vector<Calculation> StepsOf(const std::vector<std::string>& problems) {
+  const char* operations[] = {"", "+", "-", "x", "/"};
+  std::vector<Calculation> calculations;
+  Module1 module;
+  InMemoryBoxPanel boxes;
+  SilentPrompt prompt;
+  for (const std::string& line : problems) {
+    const std::optional<form::Problem> problem = form::ReadProblem(line);
+    if (!problem || problem->zero_denominator) continue;
+    std::vector<form::OperandTexts> answers;
+    for (const form::Step& step : problem->steps) {
+      Calculation c{{}, operations[static_cast<int>(step.action)]};
+      for (const form::StepOperand* operand : {&step.first, &step.second}) {
+        const form::OperandTexts& texts =
+            operand->earlier_step < 0 ? operand->texts
+                                      : answers[static_cast<std::size_t>(operand->earlier_step)];
+        std::copy(texts.begin(), texts.end(),
+                  c.operands.begin() + (operand == &step.first ? 0 : 3));
+      }
+      for (int i = 0; i < 6; ++i) boxes.SetText(static_cast<Box>(i + 1), c.operands[i]);
+      module.Operation = c.operation;
+      Calculate(module, boxes, prompt);
+      answers.push_back(form::AnswerAsOperand(boxes));
+      calculations.push_back(std::move(c));
     }
   }
-  const char* operations[] = {"", "+", "-", "x", "/"};
+  return calculations;
+}
+
+void BM_CoreAlone(benchmark::State& state) {
+  const std::vector<Calculation> calculations = StepsOf(lines);
   Module1 module;
   InMemoryBoxPanel boxes;
   SilentPrompt prompt;
   for (auto _ : state) {
-    for (const form::Problem& problem : problems) {
-      for (int i = 0; i < 6; ++i) boxes.SetText(static_cast<Box>(i + 1), problem.operands[i]);
-      module.Operation = operations[static_cast<int>(problem.action)];
+    for (const Calculation& c : calculations) {
+      for (int i = 0; i < 6; ++i) boxes.SetText(static_cast<Box>(i + 1), c.operands[i]);
+      module.Operation = c.operation;
       Calculate(module, boxes, prompt);
     }
     benchmark::DoNotOptimize(module.Work.data());
   }
-  state.counters["problems/s"] = benchmark::Counter(static_cast<double>(problems.size()),
+  state.counters["problems/s"] = benchmark::Counter(static_cast<double>(lines.size()),
                                                     benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["steps/s"] = benchmark::Counter(static_cast<double>(calculations.size()),
+                                                 benchmark::Counter::kIsIterationInvariantRate);
 }
+
+// Standard input from the lines in memory, standard output and error gathered in memory.
+class MemoryTerminal : public form::Terminal {
+ public:
+  bool ReadLine(std::string& line) override {
+    if (next_ == lines.size()) return false;
+    line = lines[next_++];
+    return true;
+  }
+  void Out(std::string_view text) override { out += text; }
+  void Err(std::string_view text) override { err += text; }
+  std::string Finish() override { return {}; }
+  std::string out, err;
+
+ private:
+  std::size_t next_ = 0;
+};
 
 void BM_CommandLine(benchmark::State& state) {
   std::size_t printed = 0;
   for (auto _ : state) {
-    std::size_t next = 0;
-    std::string out, err;
-    form::Terminal terminal{[&](std::string& line) {
-                              if (next == lines.size()) return false;
-                              line = lines[next++];
-                              return true;
-                            },
-                            [&](std::string_view text) { out += text; },
-                            [&](std::string_view text) { err += text; }};
+    MemoryTerminal terminal;
     form::RunCalculations("-", false, terminal);
-    printed = out.size();
-    benchmark::DoNotOptimize(out.data());
+    printed = terminal.out.size();
+    benchmark::DoNotOptimize(terminal.out.data());
   }
   state.counters["problems/s"] = benchmark::Counter(static_cast<double>(lines.size()),
                                                     benchmark::Counter::kIsIterationInvariantRate);

@@ -1,16 +1,47 @@
 #include "problem.h"
 
 #include <cstdint>
-#include <vector>
+#include <utility>
+
+#include "characters.h"
 
 namespace ondavi::form {
 namespace {
 
-// The line is first spelt in a small alphabet: digits, ".", "-", "+", "=" and blanks as they
-// are, "x" for every multiplication sign, and two letters for signs that can mean only one
-// thing: kFractionSlash (U+2044 and the vulgar fractions' own) and kDivideSign (÷).
+// The line is first written in a small alphabet of one-byte symbols: digits, ".", "+", "-", "/",
+// "=", "(" and ")" as they are, kBlank for every space between words, kTimes for every
+// multiplication sign, and one symbol each for the signs that can mean only one thing:
+// kFractionSlash (U+2044 and the vulgar fractions' own) and kDivideSign (÷).
+constexpr char kBlank = ' ';
+constexpr char kTimes = 'x';
 constexpr char kFractionSlash = 'f';
 constexpr char kDivideSign = 'd';
+
+// The spaces that stand between words: typed, pasted from a word processor (no-break, thin,
+// narrow no-break and figure spaces) or from an East Asian input method (the ideographic space).
+constexpr char32_t kWordSpaces[] = {U' ',      U'\t',     U'\r',     U'\n',    U'\u00A0',
+                                    U'\u2007', U'\u2009', U'\u202F', U'\u3000'};
+
+struct Equivalent {
+  char32_t code;
+  char symbol;
+};
+// Signs that stand for one of the symbols: pasted typography, what word processors turn " - "
+// into (the en dash), and the full-width forms of East Asian input methods.
+constexpr Equivalent kEquivalents[] = {
+    {U'x', kTimes},           {U'X', kTimes},
+    {U'*', kTimes},           {U'\u00D7', kTimes},
+    {U'\u00B7', kTimes},      {U'\u22C5', kTimes},
+    {U'\uFF0A', kTimes},      {U'\uFF38', kTimes},
+    {U'\uFF58', kTimes},      {U'\u00F7', kDivideSign},
+    {U':', kDivideSign},      {U'\u2236', kDivideSign},
+    {U'\uFF1A', kDivideSign}, {U'\u2212', '-'},
+    {U'\u2013', '-'},         {U'\uFF0D', '-'},
+    {U'\uFF0B', '+'},         {U'\u2215', '/'},
+    {U'\uFF0F', '/'},         {U'\u2044', kFractionSlash},
+    {U'\uFF08', '('},         {U'\uFF09', ')'},
+    {U'\uFF1D', '='},         {U'\uFF0E', '.'},
+};
 
 struct VulgarFraction {
   char32_t code;
@@ -25,115 +56,72 @@ constexpr VulgarFraction kVulgarFractions[] = {
     {U'\u215D', "5", "8"}, {U'\u215E', "7", "8"},  {U'\u2189', "0", "3"},
 };
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool IsDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (char c : s) {
-    if (!IsDigit(c)) return false;
-  }
-  return true;
-}
-
-// The code points of UTF-8 text; nothing for text that is not UTF-8.
-std::optional<std::u32string> Decoded(std::string_view text) {
+// The code points of well-formed UTF-8; nothing for anything else: a stray or missing
+// continuation byte, an overlong form (such as C0 AB for "+"), a surrogate or a code point beyond
+// U+10FFFF.
+std::optional<std::u32string> CodePoints(std::string_view text) {
+  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // the least of each length
   std::u32string out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    const int length = byte < 0x80         ? 1
-                       : (byte >> 5) == 6  ? 2
-                       : (byte >> 4) == 14 ? 3
-                       : (byte >> 3) == 30 ? 4
-                                           : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
+    const std::size_t length = byte < 0x80         ? 1
+                               : (byte >> 5) == 6  ? 2
+                               : (byte >> 4) == 14 ? 3
+                               : (byte >> 3) == 30 ? 4
+                                                   : 0;
+    if (length == 0 || i + length > text.size()) return std::nullopt;
     char32_t code = length == 1 ? byte : byte & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
       if ((next >> 6) != 2) return std::nullopt;
       code = (code << 6) | (next & 0x3F);
     }
+    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      return std::nullopt;
+    }
     out += code;
-    i += static_cast<std::size_t>(length);
+    i += length;
   }
   return out;
 }
 
+char SymbolOf(char32_t c) {
+  if (c < 0x80 &&
+      (IsDigit(static_cast<char>(c)) ||
+       std::string_view(".+-/=()").find(static_cast<char>(c)) != std::string_view::npos)) {
+    return static_cast<char>(c);
+  }
+  if (c >= U'\uFF10' && c <= U'\uFF19') return static_cast<char>('0' + (c - U'\uFF10'));
+  for (char32_t space : kWordSpaces) {
+    if (c == space) return kBlank;
+  }
+  for (const Equivalent& e : kEquivalents) {
+    if (c == e.code) return e.symbol;
+  }
+  return 0;
+}
+
 // The line in the small alphabet above; nothing when it holds anything else.
-std::optional<std::string> Spelt(std::string_view line) {
-  const std::optional<std::u32string> codes = Decoded(line);
+std::optional<std::string> Symbols(std::string_view line) {
+  const std::optional<std::u32string> codes = CodePoints(line);
   if (!codes) return std::nullopt;
   std::string s;
+  s.reserve(codes->size());
   for (char32_t c : *codes) {
-    if (c < 0x80 && (IsDigit(static_cast<char>(c)) || c == '.' || c == '-' || c == '+' ||
-                     c == '=' || c == '/')) {
-      s += static_cast<char>(c);
-    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == U'\u00A0' ||
-               c == U'\u2009' || c == U'\u202F') {
-      s += ' ';
-    } else if (c == 'x' || c == 'X' || c == '*' || c == U'\u00D7') {
-      s += 'x';
-    } else if (c == U'\u00F7') {
-      s += kDivideSign;
-    } else if (c == U'\u2212') {
-      s += '-';
-    } else if (c == U'\u2044') {
-      s += kFractionSlash;
-    } else {
-      const VulgarFraction* vulgar = nullptr;
-      for (const VulgarFraction& v : kVulgarFractions) {
-        if (v.code == c) vulgar = &v;
-      }
-      if (!vulgar) return std::nullopt;
-      if (!s.empty() && IsDigit(s.back())) s += ' ';  // "1½" is 1 1/2
-      s += std::string(vulgar->numerator) + kFractionSlash + vulgar->denominator;
+    if (const char symbol = SymbolOf(c)) {
+      s += symbol;
+      continue;
     }
+    const VulgarFraction* vulgar = nullptr;
+    for (const VulgarFraction& v : kVulgarFractions) {
+      if (v.code == c) vulgar = &v;
+    }
+    if (!vulgar) return std::nullopt;
+    if (!s.empty() && IsDigit(s.back())) s += kBlank;  // "1½" is 1 1/2
+    s += std::string(vulgar->numerator) + kFractionSlash + vulgar->denominator;
   }
   return s;
-}
-
-std::string_view Trimmed(std::string_view s) {
-  const std::size_t first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-// A fraction "digits/digits" (either slash), as its numerator and denominator.
-std::optional<std::array<std::string, 2>> Fraction(std::string_view s) {
-  const std::size_t slash = s.find_first_of(std::string{'/', kFractionSlash});
-  if (slash == std::string_view::npos) return std::nullopt;
-  const std::string_view num = s.substr(0, slash), den = s.substr(slash + 1);
-  if (!IsDigits(num) || !IsDigits(den)) return std::nullopt;
-  return std::array<std::string, 2>{std::string(num), std::string(den)};
-}
-
-// A whole number as the whole-number box takes it: digits with an optional decimal part.
-bool IsWhole(std::string_view s) {
-  const std::size_t point = s.find('.');
-  if (point == std::string_view::npos) return IsDigits(s);
-  const std::string_view before = s.substr(0, point), after = s.substr(point + 1);
-  return (IsDigits(before) || before.empty()) && (IsDigits(after) || after.empty()) &&
-         !(before.empty() && after.empty());
-}
-
-// One operand, blank-free at both ends, as the three texts of its boxes. Its sign goes where
-// the boxes take it: in the whole-number box, or alone there in front of a fraction.
-std::optional<std::array<std::string, 3>> Operand(std::string_view s) {
-  const bool negative = !s.empty() && s[0] == '-';
-  if (negative) s.remove_prefix(1);
-  const std::string sign = negative ? "-" : "";
-  if (const std::size_t blank = s.find(' '); blank != std::string_view::npos) {
-    const std::string_view whole = s.substr(0, blank);
-    const auto fraction = Fraction(Trimmed(s.substr(blank)));
-    if (!IsDigits(whole) || !fraction) return std::nullopt;
-    return std::array<std::string, 3>{sign + std::string(whole), (*fraction)[0], (*fraction)[1]};
-  }
-  if (const auto fraction = Fraction(s)) {
-    return std::array<std::string, 3>{sign, (*fraction)[0], (*fraction)[1]};
-  }
-  if (IsWhole(s)) return std::array<std::string, 3>{sign + std::string(s), "", ""};
-  return std::nullopt;
 }
 
 Action ActionOf(char op) {
@@ -142,37 +130,160 @@ Action ActionOf(char op) {
       return Action::kAdd;
     case '-':
       return Action::kSubtract;
-    case 'x':
+    case kTimes:
       return Action::kMultiply;
     default:
       return Action::kDivide;
   }
 }
 
+bool IsOperator(char c) {
+  return c == '+' || c == '-' || c == kTimes || c == '/' || c == kDivideSign;
+}
+
+// "x" and "/" go before "+" and "-".
+int Rank(char op) {
+  return op == '+' || op == '-' ? 1 : 2;
+}
+
+// Reads the symbols from left to right, once.
+class Reader {
+ public:
+  explicit Reader(std::string_view s) : s_(s) {}
+
+  std::optional<Problem> Read() {
+    for (;;) {
+      SkipBlanks();
+      while (At('(')) {
+        pending_.push_back('(');
+        ++i_;
+        SkipBlanks();
+      }
+      std::optional<OperandTexts> operand = ReadOperand();
+      if (!operand) return std::nullopt;
+      if (const std::string& den = (*operand)[2];
+          !den.empty() && den.find_first_not_of('0') == std::string::npos) {
+        problem_.zero_denominator = true;
+      }
+      operands_.push_back({std::move(*operand)});
+      // Closing brackets, then an operator or the end.
+      bool blank_before = SkipBlanks();
+      while (At(')')) {
+        while (!pending_.empty() && pending_.back() != '(') Apply();
+        if (pending_.empty()) return std::nullopt;  // no bracket to close
+        pending_.pop_back();
+        ++i_;
+        blank_before = SkipBlanks();
+      }
+      if (AtEnd() || At('=')) break;
+      const char op = s_[i_];
+      // A "/" with a symbol on each side is a fraction's own slash; beside a bracket it can only
+      // divide.
+      const bool after_bracket = i_ > 0 && s_[i_ - 1] == ')';
+      const bool blank_after = i_ + 1 < s_.size() && (s_[i_ + 1] == kBlank || s_[i_ + 1] == '(');
+      if (!IsOperator(op) || (op == '/' && !blank_before && !blank_after && !after_bracket)) {
+        return std::nullopt;
+      }
+      ++i_;
+      while (!pending_.empty() && pending_.back() != '(' && Rank(pending_.back()) >= Rank(op)) {
+        Apply();
+      }
+      pending_.push_back(op);
+    }
+    if (At('=')) {  // nothing but blanks may follow
+      ++i_;
+      SkipBlanks();
+      if (!AtEnd()) return std::nullopt;
+    }
+    while (!pending_.empty()) {
+      if (pending_.back() == '(') return std::nullopt;  // a bracket left open
+      Apply();
+    }
+    if (problem_.steps.empty()) return std::nullopt;
+    return std::move(problem_);
+  }
+
+ private:
+  bool AtEnd() const { return i_ == s_.size(); }
+  bool At(char c) const { return i_ < s_.size() && s_[i_] == c; }
+  bool AtDigit(std::size_t at) const { return at < s_.size() && IsDigit(s_[at]); }
+  bool AtSlash() const { return At('/') || At(kFractionSlash); }
+
+  bool SkipBlanks() {
+    const std::size_t start = i_;
+    while (At(kBlank)) ++i_;
+    return i_ > start;
+  }
+
+  std::string Digits() {
+    const std::size_t start = i_;
+    while (AtDigit(i_)) ++i_;
+    return std::string(s_.substr(start, i_ - start));
+  }
+
+  // A slash with a digit right after it, after a number right before it: a fraction's own.
+  bool AtFractionSlash() const { return AtSlash() && AtDigit(i_ + 1); }
+
+  // One operand, as the three texts of its boxes. Its sign goes where the boxes take it: in the
+  // whole-number box, or alone there in front of a fraction.
+  std::optional<OperandTexts> ReadOperand() {
+    const std::string sign = At('-') ? "-" : "";
+    i_ += sign.size();
+    std::string whole = Digits();
+    if (At('.')) {  // a decimal whole number, ".5" and "1." too
+      ++i_;
+      const std::string decimals = Digits();
+      if (whole.empty() && decimals.empty()) return std::nullopt;
+      return OperandTexts{sign + whole + "." + decimals, "", ""};
+    }
+    if (whole.empty()) return std::nullopt;
+    if (AtFractionSlash()) {
+      ++i_;
+      return OperandTexts{sign, std::move(whole), Digits()};
+    }
+    // A mixed number: the whole number, blanks, then a fraction.
+    const std::size_t after_whole = i_;
+    if (SkipBlanks() && AtDigit(i_)) {
+      std::string num = Digits();
+      if (AtFractionSlash()) {
+        ++i_;
+        return OperandTexts{sign + whole, std::move(num), Digits()};
+      }
+    }
+    i_ = after_whole;
+    return OperandTexts{sign + whole, "", ""};
+  }
+
+  // The pending operator on top, on the two operands before it: the next step.
+  void Apply() {
+    Step step{std::move(operands_[operands_.size() - 2]), std::move(operands_.back()),
+              ActionOf(pending_.back())};
+    pending_.pop_back();
+    operands_.pop_back();
+    operands_.back() = StepOperand{{}, static_cast<int>(problem_.steps.size())};
+    problem_.steps.push_back(std::move(step));
+  }
+
+  std::string_view s_;
+  std::size_t i_ = 0;
+  Problem problem_;
+  std::vector<StepOperand> operands_;  // waiting for their operator
+  std::vector<char> pending_;          // operators and opening brackets not yet applied
+};
+
 }  // namespace
 
 std::optional<Problem> ReadProblem(std::string_view line) {
-  const std::optional<std::string> spelt = Spelt(line);
-  if (!spelt) return std::nullopt;
-  std::string_view s = Trimmed(*spelt);
-  if (!s.empty() && s.back() == '=') s = Trimmed(s.substr(0, s.size() - 1));
+  const std::optional<std::string> symbols = Symbols(line);
+  if (!symbols) return std::nullopt;
+  return Reader(*symbols).Read();
+}
 
-  // Every place an operator could stand, with an operand on each side; exactly one must fit.
-  std::vector<Problem> readings;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c != '+' && c != '-' && c != 'x' && c != '/' && c != kDivideSign) continue;
-    const bool blank_beside = (i > 0 && s[i - 1] == ' ') || (i + 1 < s.size() && s[i + 1] == ' ');
-    if (c == '/' && !blank_beside) continue;  // otherwise a fraction's own slash
-    const auto first = Operand(Trimmed(s.substr(0, i)));
-    const auto second = Operand(Trimmed(s.substr(i + 1)));
-    if (!first || !second) continue;
-    readings.push_back(
-        {{(*first)[0], (*first)[1], (*first)[2], (*second)[0], (*second)[1], (*second)[2]},
-         ActionOf(c)});
-  }
-  if (readings.size() != 1) return std::nullopt;
-  return readings.front();
+std::string WrittenOperand(const OperandTexts& texts) {
+  const auto& [whole, num, den] = texts;
+  if (num.empty() && den.empty()) return whole;
+  if (whole.empty() || whole == "-") return whole + num + "/" + den;
+  return whole + " " + num + "/" + den;
 }
 
 }  // namespace ondavi::form

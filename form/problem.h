@@ -1,28 +1,56 @@
 #pragma once
 
-// A whole problem written on one line, as in homework or notes ("3 1/4 - 1 2/3"), read into the
-// six operand boxes' texts and the operator button to press.
+// A whole problem written on one line, as in homework or notes ("3 1/4 - 1 2/3",
+// "(2/3 + 1/4) ÷ 5/6"), read into the steps a person works by hand: one step per operator, each
+// a calculation of the six operand boxes.
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form.h"
 
 namespace ondavi::form {
 
-struct Problem {
-  std::array<std::string, 6> operands;  // Text1 to Text6
-  Action action = Action::kNone;        // the operator's button
+// The three texts of an operand's boxes: whole number, numerator, denominator.
+using OperandTexts = std::array<std::string, 3>;
+
+// One operand of a step: written in the problem, as its boxes take it, or the answer of an
+// earlier step.
+struct StepOperand {
+  OperandTexts texts;     // when written in the problem
+  int earlier_step = -1;  // otherwise the index of the step whose answer it is
 };
 
-// Reads OPERAND OPERATOR OPERAND with an optional "=" after it, and blanks and a line end
-// around. An operand is a whole number ("5", "-5", or a decimal the whole-number box takes,
-// "1.5"), a fraction ("2/3", "-2/3") or a mixed number ("3 1/4", "-3 1/4"); numerators and
-// denominators are digits. Operators: + - x X * × / ÷. Pasted text is read too: the minus sign
-// U+2212, the fraction slash U+2044, vulgar fractions ("½", "1½" for 1 1/2). A "/" operator needs
-// a blank beside it, and text that reads as a problem in more than one way ("1/2/3") is no
-// problem: nothing is guessed.
+struct Step {
+  StepOperand first, second;
+  Action action = Action::kNone;  // the operator's button
+};
+
+struct Problem {
+  // In the order a person works them: a bracket's steps before what uses it, the left operand's
+  // steps before the right one's, then the operator. The last step's answer is the problem's.
+  std::vector<Step> steps;
+  // An operand written with a denominator of 0 ("5/0"): the problem has no answer.
+  bool zero_denominator = false;
+};
+
+// Reads operands and operators, with brackets that may nest, an optional "=" at the end, and
+// blanks and a line end around. An operand is a whole number ("5", "-5", or a decimal the
+// whole-number box takes, "1.5"), a fraction ("2/3", "-2/3") or a mixed number ("3 1/4",
+// "-3 1/4"); numerators and denominators are digits. Operators: + - x X * × / ÷; "x" and "/" go
+// before "+" and "-", and operators of the same rank from left to right. What word processors,
+// phones and pasted text write is read as what it stands for: the minus sign U+2212 and the en
+// dash, the fraction slash U+2044 and the division slash, vulgar fractions ("½", "1½" for 1 1/2),
+// full-width digits, operators and brackets, and the no-break, thin, figure and ideographic
+// spaces. A "/" operator needs a blank beside it, so that "1/2/3" is no problem rather than a
+// guess; nor is an operator without an operand, two operands side by side, an unbalanced or
+// empty bracket, a minus sign before a bracket, or text that is not UTF-8. Reads in time linear
+// in the length of the line.
 std::optional<Problem> ReadProblem(std::string_view line);
+
+// An operand as it is written: "3 1/4", "-1/4", "5", "1.5".
+std::string WrittenOperand(const OperandTexts& texts);
 
 }  // namespace ondavi::form

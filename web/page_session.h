@@ -10,7 +10,6 @@
 #include "box_panel.h"
 #include "form.h"
 #include "form_actions.h"
-#include "message_prompt.h"
 #include "module1.h"
 
 namespace ondavi::web {
@@ -23,23 +22,19 @@ class PageSession {
 
   // Clicks a button; tells whether it showed a message, which Message then holds.
   bool Click(form::Action action) {
-    prompt_.shown = false;
-    prompt_.text.clear();
     actions_.Click(action);
-    return prompt_.shown;
+    return actions_.Said().Shown();
   }
-  // A whole problem pasted or entered: fills the operand boxes and presses its operator. Tells
-  // whether the line was one, and then in `showed_message` whether the click showed a message.
+  // A whole problem pasted or entered: works its steps on the operand boxes. Tells whether the
+  // line was one, and then in `showed_message` whether it ended in a message.
   bool Solve(const std::string& line, bool& showed_message) {
-    prompt_.shown = false;
-    prompt_.text.clear();
     const bool solved = actions_.Solve(line);
-    showed_message = prompt_.shown;
+    showed_message = solved && actions_.Said().Shown();
     return solved;
   }
   std::string AnswerLine() const { return form::AnswerLine(boxes_); }
 
-  const std::string& Message() const { return prompt_.text; }
+  const std::string& Message() const { return actions_.Said().Last(); }
   const std::string& LastResult() const { return actions_.LastResult(); }
 
  private:
@@ -47,19 +42,9 @@ class PageSession {
     char DecimalSeparator() const override { return separator; }
     char separator = '.';
   };
-  struct Prompt : MessagePrompt {
-    void Show(const std::string& prompt) override {
-      shown = true;
-      text = prompt;
-    }
-    bool shown = false;
-    std::string text;
-  };
-
   Module1 module_;
   Boxes boxes_;
-  Prompt prompt_;
-  form::FormActions actions_{module_, boxes_, prompt_};
+  form::FormActions actions_{module_, boxes_};
 };
 
 }  // namespace ondavi::web

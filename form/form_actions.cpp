@@ -1,0 +1,116 @@
+#include "form_actions.h"
+
+#include <optional>
+#include <vector>
+
+#include "answer_text.h"
+#include "calculate.h"
+#include "problem.h"
+#include "transcript.h"
+
+namespace ondavi::form {
+namespace {
+
+// The caption of the button with this action: the operator as the form writes it.
+std::string_view CaptionOf(Action action) {
+  for (const Control& control : kControls) {
+    if (control.action == action) return control.caption;
+  }
+  return {};
+}
+
+// The line that names a step of a problem in its transcript: "Step 2 of 3: 1/2 + 1/4".
+std::string StepHeading(std::size_t step, std::size_t steps, const OperandTexts& first,
+                        Action action, const OperandTexts& second) {
+  return "Step " + std::to_string(step + 1) + " of " + std::to_string(steps) + ": " +
+         WrittenOperand(first) + " " + std::string(CaptionOf(action)) + " " +
+         WrittenOperand(second);
+}
+
+}  // namespace
+
+OperandTexts AnswerAsOperand(const BoxPanel& boxes) {
+  std::string num = Unpadded(boxes, Box::Text7);
+  const bool negative = num.starts_with('-');
+  if (negative) num.erase(0, 1);
+  return {negative ? "-" : "", std::move(num), Unpadded(boxes, Box::Text8)};
+}
+
+void FormActions::cls_Click() {
+  for (int box = 1; box <= kBoxCount; ++box) boxes_.SetText(static_cast<Box>(box), "");
+}
+
+void FormActions::Click(Action action) {
+  said_.Forget();
+  last_result_.clear();
+  last_clicked_ = action;
+  switch (action) {
+    case Action::kAdd:
+      return Add_Click();
+    case Action::kSubtract:
+      return Subtract_Click();
+    case Action::kMultiply:
+      return Multiply_Click();
+    case Action::kDivide:
+      return Divide_Click();
+    case Action::kShowWork:
+      return ShowWork_Click();
+    case Action::kClear:
+      return cls_Click();
+    case Action::kNone:
+      return;
+  }
+}
+
+void FormActions::Operate(const char* operation) {
+  module_.Operation = operation;
+  Calculate(module_, boxes_, said_);
+  last_result_ = said_.Shown() ? said_.Last() : ResultAnnouncement(boxes_);
+}
+
+bool FormActions::Solve(std::string_view line) {
+  const std::optional<Problem> problem = ReadProblem(line);
+  if (!problem) return false;
+  if (problem->zero_denominator) {
+    said_.Forget();
+    last_clicked_ = Action::kNone;
+    last_result_ = kDivideByZeroMessage;
+    said_.Show(kDivideByZeroMessage);
+    return true;
+  }
+  const std::size_t count = problem->steps.size();
+  std::vector<OperandTexts> answers;  // of the steps so far
+  answers.reserve(count);
+  std::string work;  // of every step, when there is more than one
+  for (std::size_t k = 0; k < count; ++k) {
+    const Step& step = problem->steps[k];
+    const auto texts = [&](const StepOperand& operand) -> const OperandTexts& {
+      return operand.earlier_step < 0 ? operand.texts
+                                      : answers[static_cast<std::size_t>(operand.earlier_step)];
+    };
+    const OperandTexts& first = texts(step.first);
+    const OperandTexts& second = texts(step.second);
+    for (int i = 0; i < 3; ++i) {
+      boxes_.SetText(static_cast<Box>(1 + i), first[static_cast<std::size_t>(i)]);
+      boxes_.SetText(static_cast<Box>(4 + i), second[static_cast<std::size_t>(i)]);
+    }
+    if (count > 1) {
+      if (k > 0) work += std::string(transcript::kLineEnd) + transcript::kLineEnd;
+      work += StepHeading(k, count, first, step.action, second) + transcript::kLineEnd;
+      module_.Work.clear();
+    }
+    Click(step.action);
+    if (count > 1) {
+      // A step refused before it began has no transcript of its own, only its message, and
+      // leaves no earlier step's answer beside its operands.
+      work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work;
+      if (said_.Shown()) ClearAnswers(boxes_);
+    }
+    if (said_.Shown()) break;
+    answers.push_back(AnswerAsOperand(boxes_));
+  }
+  if (count > 1) module_.Work = std::move(work);
+  return true;
+}
+
+}  // namespace ondavi::form
