@@ -2,68 +2,96 @@
 
 #include "answer_text.h"
 #include "box_panel.h"
+#include "characters.h"
 #include "form_actions.h"
-#include "message_prompt.h"
 #include "message_text.h"
 #include "module1.h"
 
 namespace ondavi::form {
 namespace {
 
-class LastPrompt : public MessagePrompt {
- public:
-  void Show(const std::string& prompt) override { shown = prompt; }
-  std::string shown;
-};
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+constexpr char kHelp[] =
+    "Usage: ondavi [options]\n"
+    "       ondavi [--work] [--calculate] PROBLEM\n"
+    "       ondavi [--work] --calculate -\n"
+    "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
+    "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
+    "number and a decimal. Given a problem, it prints the answer instead of opening a window.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help           Displays this help.\n"
+    "  -v, --version        Displays version information.\n"
+    "  --calculate PROBLEM  Prints the answer to a whole problem, such as \"3 1/4 - 1 2/3\", as\n"
+    "                       one line, without opening a window; with -, answers one problem a\n"
+    "                       line from standard input.\n"
+    "  --work               With --calculate: prints the steps after each answer line.\n";
+
+constexpr char kExamples[] =
+    "\n"
+    "A problem has any number of operators and brackets; x and / go before + and -.\n"
+    "Answer lines show the fraction, the mixed number and the decimal:\n"
+    "  ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
+    "  ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
+    "  ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n"
+    "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
+    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n";
 
 // One line's calculation on the session that lives for the whole run; tells whether it answered.
-bool Answer(std::string_view line, bool work, FormActions& actions, Module1& module,
-            const BoxPanel& boxes, LastPrompt& prompt, Terminal& terminal) {
-  prompt.shown.clear();
+bool Answer(std::string_view line, bool work, FormActions& actions, const Module1& module,
+            const BoxPanel& boxes, Terminal& terminal) {
   if (!actions.Solve(line)) {
-    terminal.err("ondavi: " + std::string(line) + ": not a problem\n");
+    terminal.Err("ondavi: " + std::string(line) + ": not a problem\n");
     return false;
   }
-  if (!prompt.shown.empty()) {
-    terminal.err("ondavi: " + std::string(line) + ": " + prompt.shown + "\n");
+  if (actions.Said().Shown()) {
+    terminal.Err("ondavi: " + std::string(line) + ": " + actions.Said().Last() + "\n");
     return false;
   }
-  terminal.out(AnswerLine(boxes) + "\n");
-  if (work) terminal.out(WithLineEnds(module.Work, "\n") + "\n");
+  std::string answer = AnswerLine(boxes);
+  answer += '\n';
+  if (work) answer += WithLineEnds(module.Work, "\n") + "\n";
+  terminal.Out(answer);
   return true;
+}
+
+bool IsOneOf(std::string_view name, std::span<const char* const> names) {
+  for (const char* n : names) {
+    if (name == n) return true;
+  }
+  return false;
+}
+
+// A word that starts with a dash and then a letter or another dash; "-", "-1/4" and "-.5" are
+// words of a problem.
+bool IsOption(std::string_view word) {
+  return word.size() > 1 && word[0] == '-' && !IsDigit(word[1]) && word[1] != '.';
 }
 
 }  // namespace
 
-const char kCalculateOption[] =
-    "Prints the answer to a whole problem, such as \"3 1/4 - 1 2/3\", as one line, without "
-    "opening a window; with -, answers one problem a line from standard input.";
-const char kWorkOption[] = "With --calculate: prints the steps after each answer line.";
-const char kCalculateExamples[] =
-    "\nAnswer lines show the fraction, the mixed number and the decimal:\n"
-    "  ondavi --calculate \"1 1/2 + 2/3\"      13/6 = 2 1/6 = 2.16666666666667\n"
-    "  ondavi --calculate \"-12 5/8 x 3 7/9\"  -1717/36 = -47 25/36 = -47.6944444444444\n"
-    "  ondavi --calculate \"1/2 - 1/6\"        1/3 = 0.333333333333333\n"
-    "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
-    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n";
-
 int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
   Module1 module;
   InMemoryBoxPanel boxes;
-  LastPrompt prompt;
-  FormActions actions(module, boxes, prompt);
-  if (problem != "-")
-    return Answer(problem, work, actions, module, boxes, prompt, terminal) ? 0 : 1;
+  FormActions actions(module, boxes);
   int status = 0;
-  for (std::string line; terminal.read_line(line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    if (!Answer(line, work, actions, module, boxes, prompt, terminal)) status = 1;
+  if (problem != "-") {
+    status = Answer(problem, work, actions, module, boxes, terminal) ? 0 : 1;
+  } else {
+    bool first = true;
+    for (std::string line; terminal.ReadLine(line); first = false) {
+      if (first && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.find_first_not_of(kSpacesAndTabs) == std::string::npos) continue;
+      if (!Answer(line, work, actions, module, boxes, terminal)) status = 1;
+    }
   }
   return status;
 }
 
-CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
+                            const ToolkitOptions& toolkit) {
   CommandLine command;
   bool calculate = false;
   const auto error = [&](std::string what) {
@@ -71,32 +99,77 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
     command.error = std::move(what);
     return command;
   };
+  const auto add_word = [&](std::string_view word) {
+    if (!command.problem.empty()) command.problem += ' ';
+    command.problem += word;
+  };
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--help" || argument == "-h" || argument == "/?") {
-      command.ask = CommandLine::Ask::kHelp;
-      return command;
-    }
-    if (argument == "--version" || argument == "-v") {
-      command.ask = CommandLine::Ask::kVersion;
-      return command;
-    }
     if (argument == "--work") {
       command.work = true;
+    } else if (calculate || !IsOption(argument)) {
+      calculate = true;  // a problem's first word, or one after it
+      add_word(argument);
+    } else if (argument == "--help" || argument == "-h" || argument == "-help" ||
+               argument == "/?") {
+      command.ask = CommandLine::Ask::kHelp;
+      return command;
+    } else if (argument == "--version" || argument == "-v" || argument == "-version") {
+      command.ask = CommandLine::Ask::kVersion;
+      return command;
     } else if (argument == "--calculate") {
-      if (i + 1 == arguments.size()) return error("Missing value after '--calculate'.");
       calculate = true;
-      command.problem = arguments[++i];
     } else if (argument.starts_with("--calculate=")) {
       calculate = true;
-      command.problem = argument.substr(std::string_view("--calculate=").size());
+      add_word(std::string_view(argument).substr(std::string_view("--calculate=").size()));
     } else {
-      return error("Unknown option '" + argument + "'.");
+      // The toolkit's: a flag, or an option with its value in the next word or after a "=".
+      std::string_view name = std::string_view(argument).substr(argument.starts_with("--") ? 2 : 1);
+      const std::size_t equals = name.find('=');
+      const bool value_given = equals != std::string_view::npos;
+      name = name.substr(0, equals);
+      if (!value_given && IsOneOf(name, toolkit.flags)) continue;
+      if (!IsOneOf(name, toolkit.with_value)) return error("Unknown option '" + argument + "'.");
+      if (value_given) continue;
+      if (i + 1 == arguments.size()) return error("Missing value after '" + argument + "'.");
+      ++i;
     }
   }
   if (command.work && !calculate) return error("'--work' goes with '--calculate'.");
+  if (calculate && command.problem.empty()) return error("Missing value after '--calculate'.");
   if (calculate) command.ask = CommandLine::Ask::kCalculate;
   return command;
+}
+
+int AnswerOnTerminal(const CommandLine& command, std::string_view version,
+                     const ToolkitOptions& toolkit, Terminal& terminal) {
+  using Ask = CommandLine::Ask;
+  int status = 0;
+  switch (command.ask) {
+    case Ask::kHelp: {
+      std::string help = kHelp;
+      if (!toolkit.help.empty()) help += std::string(toolkit.help) + "\n";
+      terminal.Out(help + kExamples);
+      break;
+    }
+    case Ask::kVersion:
+      terminal.Out("ondavi " + std::string(version) + "\n");
+      break;
+    case Ask::kUsageError:
+      terminal.Err("ondavi: " + command.error + "\nTry 'ondavi --help' for more information.\n");
+      status = 2;
+      break;
+    case Ask::kCalculate:
+      status = RunCalculations(command.problem, command.work, terminal);
+      break;
+    case Ask::kWindow:
+      break;
+  }
+  if (const std::string error = terminal.Finish(); !error.empty()) {
+    terminal.Err("ondavi: cannot write to standard output: " + error + "\n");
+    return 1;
+  }
+  return status;
 }
 
 }  // namespace ondavi::form

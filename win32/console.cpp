@@ -1,71 +1,139 @@
 #include "console.h"
 
+#include <shellapi.h>
+
 #include "text_conversion.h"
 
 namespace ondavi::win32 {
 namespace {
 
+constexpr std::size_t kBlock = 64 * 1024;
+
 bool Usable(HANDLE handle) {
   return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+bool IsConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return Usable(handle) && GetConsoleMode(handle, &mode);
+}
+
+// Writes all of the text; returns the system's error, or 0.
+DWORD Write(HANDLE handle, std::string_view text) {
+  if (!Usable(handle) || text.empty()) return 0;
+  if (IsConsole(handle)) {
+    const std::wstring wide = Widen(text);
+    DWORD written = 0;
+    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr)
+               ? 0
+               : GetLastError();
+  }
+  while (!text.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
+      return GetLastError();
+    }
+    if (written == 0) return ERROR_WRITE_FAULT;
+    text.remove_prefix(written);
+  }
+  return 0;
+}
+
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::string message = text ? Narrow(text) : "error " + std::to_string(error);
+  LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                              message.back() == ' ' || message.back() == '.')) {
+    message.pop_back();
+  }
+  return message;
 }
 
 }  // namespace
 
 Console::Console() {
   // Streams that were redirected arrive as handles; those that were not belong to the console
-  // of the program that started this one, if there is one.
+  // this program runs in, or else to that of the program that started it, if there is one.
   in_ = GetStdHandle(STD_INPUT_HANDLE);
   out_ = GetStdHandle(STD_OUTPUT_HANDLE);
   err_ = GetStdHandle(STD_ERROR_HANDLE);
   if ((!Usable(out_) || !Usable(err_) || !Usable(in_)) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-    const auto open = [](const wchar_t* name, DWORD access) {
-      return CreateFileW(name, access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         0, nullptr);
+    const auto open = [](const wchar_t* name) {
+      return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         nullptr, OPEN_EXISTING, 0, nullptr);
     };
-    if (!Usable(in_)) in_ = open(L"CONIN$", GENERIC_READ | GENERIC_WRITE);
-    if (!Usable(out_)) out_ = open(L"CONOUT$", GENERIC_READ | GENERIC_WRITE);
-    if (!Usable(err_)) err_ = open(L"CONOUT$", GENERIC_READ | GENERIC_WRITE);
+    if (!Usable(in_)) in_ = open(L"CONIN$");
+    if (!Usable(out_)) out_ = open(L"CONOUT$");
+    if (!Usable(err_)) err_ = open(L"CONOUT$");
   }
+  in_is_console_ = IsConsole(in_);
+  held_.reserve(2 * kBlock);
 }
 
-void Console::Write(HANDLE handle, std::string_view text) {
-  if (!Usable(handle) || text.empty()) return;
-  DWORD mode = 0;
-  if (GetConsoleMode(handle, &mode)) {
-    const std::wstring wide = Widen(text);
-    DWORD written = 0;
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
+void Console::Out(std::string_view text) {
+  held_ += text;
+  if (held_.size() >= kBlock) WriteOut();
+}
+
+void Console::Err(std::string_view text) {
+  WriteOut();
+  Write(err_, text);
+}
+
+std::string Console::Finish() {
+  WriteOut();
+  return out_error_;
+}
+
+void Console::WriteOut() {
+  if (held_.empty()) return;
+  if (out_error_.empty()) {
+    if (const DWORD error = Write(out_, held_)) out_error_ = SystemMessage(error);
   }
-  while (!text.empty()) {
-    DWORD written = 0;
-    if (!WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-        written == 0) {
-      return;
+  held_.clear();
+}
+
+bool Console::ReadMore() {
+  if (!Usable(in_)) return false;
+  if (in_is_console_) {
+    WriteOut();  // the person sees each answer before typing the next line
+    wchar_t buffer[4096];
+    DWORD read = 0;
+    // Typed at the console: UTF-16, whatever its code page. Ctrl+Z at the start of a line ends
+    // the input, as it does for Windows' own programs.
+    if (!ReadConsoleW(in_, buffer, 4096, &read, nullptr) || read == 0 || buffer[0] == 0x1A) {
+      return false;
     }
-    text.remove_prefix(written);
+    in_read_.Append(Narrow(std::wstring_view(buffer, read)));
+    return true;
   }
+  DWORD read = 0;
+  const BOOL ok = ReadFile(in_, in_read_.Room(kBlock), static_cast<DWORD>(kBlock), &read, nullptr);
+  in_read_.Filled(ok ? read : 0);
+  return ok && read > 0;
 }
 
 bool Console::ReadLine(std::string& line) {
-  for (;;) {
-    if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
-      line = pending_.substr(0, end);
-      pending_.erase(0, end + 1);
-      return true;
-    }
-    char buffer[65536];
-    DWORD read = 0;
-    if (ended_ || !Usable(in_) || !ReadFile(in_, buffer, sizeof buffer, &read, nullptr) ||
-        read == 0) {
+  while (!in_read_.NextLine(line)) {
+    if (ended_ || !ReadMore()) {
       ended_ = true;
-      if (pending_.empty()) return false;
-      line = std::move(pending_);
-      pending_.clear();
-      return true;
+      return in_read_.LastLine(line);
     }
-    pending_.append(buffer, read);
   }
+  return true;
+}
+
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(Narrow(words[i]));
+  LocalFree(words);
+  return arguments;
 }
 
 }  // namespace ondavi::win32

@@ -2,13 +2,18 @@
 """The calculator on the command line, with no display: whole problems answered one line each,
 from the arguments and from standard input, errors on standard error, and the exit status.
 Usage: command_line_test.py PROGRAM [RUNNER...]   (RUNNER: what runs it, such as wine-run.sh)
+Under Wine, ondavi.com beside ondavi.exe is also run from cmd.exe, as a person at a command
+prompt runs it.
 """
 import os
+import pathlib
 import subprocess
 import sys
 import unittest
 
-COMMAND = sys.argv[2:] + sys.argv[1:2]
+PROGRAM = sys.argv[1]
+RUNNER = sys.argv[2:]
+COMMAND = RUNNER + [PROGRAM]
 NO_DISPLAY = {k: v for k, v in os.environ.items()
               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
 NO_DISPLAY["ONDAVI_NO_DISPLAY"] = "1"  # tells wine-run.sh to start no X server either
@@ -21,17 +26,27 @@ PROBLEMS = [
     ("-1/4 - 1/4", "-1/2 = -0.5", None),
     ("6/3 + 0", "2/1 = 2 = 2", None),
     ("3 1/4 \u2212 1\u00bd =", "7/4 = 1 3/4 = 1.75", None),
+    ("3 1/4 \u2013 1 2/3", "19/12 = 1 7/12 = 1.58333333333333", None),  # an en dash
+    ("\uff11\uff0f\uff12\u3000\uff0b\u3000\uff11\uff0f\uff13", "5/6 = 0.833333333333333", None),
     ("999999999999999 + 2/3", "2999999999999999/3 = 999999999999999 2/3 = 1E+15", None),
+    ("0.25 + 1/2", "3/4 = 0.75", None),
+    ("1/2 + 1/3 + 1/4", "13/12 = 1 1/12 = 1.08333333333333", None),
+    ("(1/2 + 1/3) x 3/4", "5/8 = 0.625", None),
+    ("(2/3 + 1/4) / 5/6", "11/10 = 1 1/10 = 1.1", None),
     ("1/2 / 0", None, "Cannot divide by zero."),
+    ("5/0 + 1", None, "Cannot divide by zero."),
+    ("1 1/0 x 3", None, "Cannot divide by zero."),
     ("94906267 x 94906267", None, "Numbers too large to calculate."),
+    ("0.12345678901234567 + 1", None, "Numbers too large to calculate."),
     ("1/-2 + 1", None, "not a problem"),
     ("1/2/3", None, "not a problem"),
+    ("-(1/2 + 1/3)", None, "not a problem"),
 ]
 
 
-def run(arguments, stdin=""):
-    return subprocess.run(COMMAND + arguments, input=stdin.encode(), capture_output=True,
-                          env=NO_DISPLAY, timeout=120)
+def run(arguments, stdin=b"", **options):
+    return subprocess.run(COMMAND + arguments, input=stdin, capture_output=True,
+                          env=NO_DISPLAY, timeout=120, **options)
 
 
 class CommandLineTest(unittest.TestCase):
@@ -46,12 +61,27 @@ class CommandLineTest(unittest.TestCase):
                     self.assertEqual((out, err, done.returncode),
                                      ("", f"ondavi: {problem}: {message}\n", 1))
 
+    def test_the_words_of_an_unquoted_problem_are_one_problem(self):
+        for arguments in (["--calculate", "1/2", "+", "1/3"], ["1/2", "+", "1/3"],
+                          ["--calculate", "1/6", "-", "-2/3"], ["--calculate=1/2", "+", "1/3"],
+                          ["--work", "--calculate", "1/2", "+", "1/3"],
+                          ["--calculate", "--work", "1/2", "+", "1/3"]):
+            with self.subTest(arguments=arguments):
+                done = run(arguments)
+                self.assertEqual(done.stdout.decode().splitlines()[0],
+                                 "5/6 = 0.833333333333333")
+                self.assertEqual(done.returncode, 0)
+
     def test_a_batch_on_standard_input_goes_on_after_a_bad_line(self):
-        done = run(["--calculate", "-"], "1 1/2 + 2/3\r\nthree quarters\n\n-12 5/8 x 3 7/9\n")
+        done = run(["--calculate", "-"],
+                   b"\xef\xbb\xbf1 1/2 + 2/3\r\nthree quarters\n\n1 \xc0\xab 2\n"
+                   b"(1/2 + 1/3) x 3/4\n-12 5/8 x 3 7/9\n")
         self.assertEqual(done.stdout.decode().splitlines(),
-                         ["13/6 = 2 1/6 = 2.16666666666667",
+                         ["13/6 = 2 1/6 = 2.16666666666667", "5/8 = 0.625",
                           "-1717/36 = -47 25/36 = -47.6944444444444"])
-        self.assertEqual(done.stderr.decode(), "ondavi: three quarters: not a problem\n")
+        self.assertEqual(done.stderr.decode(errors="replace").splitlines(),
+                         ["ondavi: three quarters: not a problem",
+                          "ondavi: 1 \ufffd\ufffd 2: not a problem"])
         self.assertEqual(done.returncode, 1)
 
     def test_work_follows_each_answer_in_lines_ending_in_lf(self):
@@ -60,11 +90,44 @@ class CommandLineTest(unittest.TestCase):
                          "2/3 = 0.666666666666667\n  1/2   +    1/6\n    Becomes \n"
                          " 3/ 6   +   1/ 6\n    Answer is\n 4/ 6\n"
                          "    After Reduction by GCF 2\n 2/ 3\n")
+        steps = run(["--calculate", "(1/2 + 1/3) x 3/4", "--work"]).stdout.decode()
+        self.assertEqual([line for line in steps.splitlines() if line.startswith("Step")],
+                         ["Step 1 of 2: 1/2 + 1/3", "Step 2 of 2: 5/6 x 3/4"])
+        self.assertTrue(steps.endswith("After Reduction by GCF 3\n 5/ 8\n"))
+        self.assertNotIn("\r", steps)
 
-    def test_usage_errors_have_status_2(self):
-        for arguments in (["--calculate"], ["--work"], ["--bogus"]):
+    def test_a_thousand_operands(self):
+        done = run(["--calculate", " + ".join(["1/2"] * 1000)])
+        self.assertEqual((done.stdout.decode(), done.returncode), ("500/1 = 500 = 500\n", 0))
+
+    def test_usage_errors_have_status_2_and_a_hint(self):
+        for arguments in (["--calculate"], ["--work"], ["--bogus"], ["--calculate", "--work"]):
             with self.subTest(arguments=arguments):
-                self.assertEqual(run(arguments).returncode, 2)
+                done = run(arguments)
+                self.assertEqual(done.returncode, 2)
+                self.assertTrue(done.stderr.decode().endswith(
+                    "\nTry 'ondavi --help' for more information.\n"))
+
+    def test_an_answer_that_cannot_be_written_is_an_error(self):
+        with open("/dev/full", "wb") as full:
+            done = subprocess.run(COMMAND + ["--calculate", "1/2 + 1/3"], stdout=full,
+                                  stderr=subprocess.PIPE, env=NO_DISPLAY, timeout=120)
+        self.assertEqual(done.returncode, 1)
+        self.assertIn("ondavi: cannot write to standard output", done.stderr.decode())
+
+    @unittest.skipUnless(RUNNER, "ondavi.com runs under Wine only")
+    def test_a_command_prompt_waits_for_ondavi_com_and_gets_its_status(self):
+        folder = pathlib.Path(PROGRAM).parent
+        self.assertTrue((folder / "ondavi.com").exists())
+        for problem, expected in (("1 1/2 + 2/3", "13/6 = 2 1/6 = 2.16666666666667\n0"),
+                                  ("1/2 / 0", "1"), ("three quarters", "1")):
+            with self.subTest(problem=problem):
+                # Unquoted words: Wine would pass inner quotes to cmd escaped with backslashes,
+                # which cmd keeps.
+                done = subprocess.run(
+                    RUNNER + ["cmd", "/c", f"ondavi --calculate {problem} & echo %ERRORLEVEL%"],
+                    cwd=folder, capture_output=True, env=NO_DISPLAY, timeout=120)
+                self.assertEqual(done.stdout.decode().replace("\r\n", "\n").strip(), expected)
 
 
 if __name__ == "__main__":
