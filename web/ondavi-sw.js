@@ -1,43 +1,61 @@
-// Keeps the hosted page usable offline. Its own files are cached when the worker installs, and a
-// request for one goes to the network first (so that a new version shows); a good answer
-// replaces the cached copy, while an error answer or no answer at all gets the cached copy. The
-// query string does not count, and requests for anything else pass by untouched.
+// Keeps the hosted page usable offline, under whatever name it is hosted ("ondavi.html",
+// "index.html", or the folder's own address). The page registers the worker with its name in
+// the query string. Its own files are cached when the worker installs, and a request for one goes
+// to the network first (so that a new version shows); a good answer replaces the cached copy,
+// while an error answer, no answer at all, or none within three seconds gets the cached copy.
+// The query string does not count, and requests for anything else pass by untouched.
 "use strict";
 const CACHE = "ondavi";
-const FILES = ["ondavi.html", "ondavi.webmanifest", "ondavi-128.png", "ondavi-256.png"];
-const OWN = new Set(FILES.map((file) => new URL(file, self.location).href));
+const NETWORK_WAIT_MS = 3000;
+const PAGE = new URL(new URLSearchParams(self.location.search).get("page") || "./", self.location)
+  .href;
+const FILES = [PAGE, ...["ondavi.webmanifest", "ondavi-128.png", "ondavi-256.png"].map(
+  (file) => new URL(file, self.location).href,
+)];
+// The folder's address and the page's name are one page: either is answered from its copy.
+const FOLDER = new URL("./", self.location).href;
+const OWN = new Set([...FILES, FOLDER]);
 
-// The request's address without its query string and fragment, if it is one of the files.
+// The cached file a request is for, without its query string and fragment, if it is one.
 function ownFile(request) {
   const url = new URL(request.url);
   url.search = "";
   url.hash = "";
-  return request.method === "GET" && OWN.has(url.href) ? url.href : null;
+  if (request.method !== "GET" || !OWN.has(url.href)) return null;
+  return FILES.includes(url.href) ? url.href : PAGE;
 }
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.addAll(FILES))
+      .then(() => self.skipWaiting()),
+  );
 });
 self.addEventListener("activate", (event) => event.waitUntil(self.clients.claim()));
 self.addEventListener("fetch", (event) => {
   const file = ownFile(event.request);
   if (!file) return;
+  // The network's answer, kept when it is good; it may arrive after the cached copy was used.
+  const network = fetch(event.request).then((response) => {
+    if (response.ok) {
+      const copy = response.clone();
+      event.waitUntil(caches.open(CACHE).then((cache) => cache.put(file, copy)));
+    }
+    return response;
+  });
+  event.waitUntil(network.catch(() => {}));
   event.respondWith(
     (async () => {
-      let response;
-      try {
-        response = await fetch(event.request);
-      } catch (error) {
-        const cached = await caches.match(file);
-        if (cached) return cached;
-        throw error;
-      }
-      if (response.ok) {
-        const copy = response.clone();
-        event.waitUntil(caches.open(CACHE).then((cache) => cache.put(file, copy)));
-        return response;
-      }
-      return (await caches.match(file)) || response;
+      let timer;
+      const late = new Promise((resolve) => (timer = setTimeout(resolve, NETWORK_WAIT_MS)));
+      const first = await Promise.race([network.catch(() => null), late]);
+      clearTimeout(timer);
+      if (first && first.ok) return first;
+      const cached = await caches.match(file);
+      if (cached) return cached;
+      return first || network;  // nothing cached: the network's answer or error, however late
     })(),
   );
 });

@@ -293,25 +293,48 @@
   const ok = document.getElementById("prompt-ok");
   document.getElementById("prompt-title").textContent = form.applicationTitle;
   let returnFocus = null;
+  // Browsers without modal dialogs (Safari before 15.4, Firefox before 98) get one drawn by the
+  // page: open over a dimmed form that takes no clicks, the focus kept on OK, Escape closing it.
+  const modal = typeof prompt.showModal === "function";
   function showPrompt(text) {
     returnFocus = document.activeElement;
     promptText.textContent = text;
     printWork.textContent = text;
-    prompt.showModal();
+    if (modal) {
+      prompt.showModal();
+    } else {
+      prompt.setAttribute("role", "dialog");
+      prompt.setAttribute("aria-modal", "true");
+      prompt.setAttribute("open", "");
+      document.documentElement.classList.add("prompt-open");
+    }
     ok.focus();
   }
-  ok.addEventListener("click", () => prompt.close());
-  prompt.addEventListener("keydown", (event) => {
-    if (event.key === "Enter") {
-      event.preventDefault();
+  function closePrompt() {
+    if (modal) {
       prompt.close();
+    } else if (prompt.hasAttribute("open")) {
+      prompt.removeAttribute("open");
+      document.documentElement.classList.remove("prompt-open");
+      prompt.dispatchEvent(new Event("close"));
+    }
+  }
+  ok.addEventListener("click", closePrompt);
+  prompt.addEventListener("keydown", (event) => {
+    if (event.key === "Enter" || (!modal && (event.key === "Escape" || event.key === "Esc"))) {
+      event.preventDefault();
+      closePrompt();
+    } else if (!modal && event.key === "Tab") {
+      event.preventDefault();
+      ok.focus();
     }
   });
   // Browsers that restore the focus themselves have done so before this event arrives, and the
-  // user may have moved on since: only a focus left nowhere goes back.
+  // user may have moved on since: only a focus left nowhere, or on the closed dialog, goes back.
   prompt.addEventListener("close", () => {
     printWork.textContent = "";
-    if (!document.activeElement || document.activeElement === document.body) {
+    const focused = document.activeElement;
+    if (!focused || focused === document.body || prompt.contains(focused)) {
       if (returnFocus) returnFocus.focus();
     }
   });
@@ -327,21 +350,37 @@
     manifest.rel = "manifest";
     manifest.href = "ondavi.webmanifest";
     document.head.append(manifest);
-    if (navigator.serviceWorker) navigator.serviceWorker.register("ondavi-sw.js").catch(() => {});
+    // The worker learns the name the page is hosted under ("" for a folder's own address).
+    const page = location.pathname.slice(location.pathname.lastIndexOf("/") + 1);
+    if (navigator.serviceWorker) {
+      navigator.serviceWorker
+        .register("ondavi-sw.js?page=" + encodeURIComponent(page))
+        .catch(() => {});
+    }
   }
 
   // A link can carry a whole problem in its fragment (which never leaves the browser): the page
-  // opens with it calculated. A fragment that is no whole problem is passed over.
-  const solveFragment = () => {
+  // opens with it calculated, once. A reload of the same address (or a phone bringing back a
+  // discarded tab) keeps what was typed since. A fragment that is no whole problem is passed over.
+  const fragmentKey = "ondavi-fragment";
+  const solveFragment = (loading) => {
+    let line;
     try {
-      solve(decodeURIComponent(location.hash.slice(1)));
+      line = decodeURIComponent(location.hash.slice(1));
     } catch (error) {
-      // not a fragment in URL encoding
+      return; // not a fragment in URL encoding
     }
+    try {
+      if (loading && sessionStorage.getItem(fragmentKey) === location.hash) return;
+      sessionStorage.setItem(fragmentKey, location.hash);
+    } catch (error) {
+      // storage turned off: every load solves it, as a new tab would
+    }
+    solve(line);
   };
-  window.addEventListener("hashchange", solveFragment);
+  window.addEventListener("hashchange", () => solveFragment(false));
 
   boxes[1].focus();
-  solveFragment();
+  solveFragment(true);
   window.ondavi = { api, form, ready: performance.now() };
 })();

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts" / "lib"))
@@ -258,10 +259,13 @@ class PageTest(unittest.TestCase):
         paste = ("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
                  "document.getElementById('Text2').dispatchEvent(new ClipboardEvent('paste', "
                  "{clipboardData: data, bubbles: true, cancelable: true}))")
+        stepped = ["", "5", "6", "", "3", "4", "5", "8", "", "0", "0", "0.625"]
         for way, text, boxes in (("paste", "3 1/4 \u2212 1 2/3\n", solved), ("paste", "12", typed),
                                  ("enter", "3 1/4 - 1 2/3", solved), ("enter", "12", typed),
                                  ("fragment", "3%201%2F4%20-%201%202%2F3", solved),
-                                 ("fragment", "12", [""] * 12)):
+                                 ("fragment", "12", [""] * 12),
+                                 ("paste", "(1/2 + 1/3) x 3/4", stepped),
+                                 ("fragment", "(1/2%20%2B%201/3)%20x%203/4", stepped)):
             with self.subTest(way=way, text=text):
                 self.open(URL + ("#" + text if way == "fragment" else ""))
                 if way == "paste":
@@ -272,6 +276,16 @@ class PageTest(unittest.TestCase):
                     self.driver.find_element("id", "Text2").click()
                     self.keys(text, Keys.ENTER)
                 self.assertEqual(self.boxes(), boxes)
+        # A link's problem is solved once: a reload keeps what was typed since, a new
+        # fragment is solved again.
+        self.open(URL + "#1/2 + 1/3")
+        self.driver.find_element("id", "Text1").click()
+        self.keys("7")
+        self.driver.refresh()
+        chromium.wait_ready(self.driver)
+        self.assertEqual(self.boxes()[:6], ["7", "1", "2", "", "1", "3"])
+        self.js("location.hash = '1/4 + 1/2'")
+        self.assertEqual(self.boxes()[6:8], ["3", "4"])
         # Copy in an answer box with nothing selected copies the answer line.
         self.open(URL + "#3 1/4 - 1 2/3")
         self.js("document.addEventListener('copy', e => "
@@ -322,6 +336,38 @@ class PageTest(unittest.TestCase):
                 self.keys(closing)
                 self.assertFalse(self.js("return document.getElementById('prompt').open"))
                 self.assertEqual(self.focused(), button)
+
+    def test_without_modal_dialogs_messages_and_show_work_still_show_and_close(self):
+        """As in Safari before 15.4 and Firefox before 98: no showModal."""
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "delete HTMLDialogElement.prototype.showModal"})
+        try:
+            for operands, button, closing in ((["", "1", "2", "", "", ""], "Divide", Keys.ESCAPE),
+                                              (WORKED_EXAMPLE[:6], "ShowWork", Keys.ENTER),
+                                              (WORKED_EXAMPLE[:6], "ShowWork", None)):
+                with self.subTest(button=button, closing=closing):
+                    self.open()
+                    self.assertFalse(self.js("return 'showModal' in document.createElement"
+                                             "('dialog')"))
+                    self.enter(operands)
+                    self.driver.find_element("id", "Add").click()
+                    self.driver.find_element("id", button).click()
+                    prompt = self.driver.find_element("id", "prompt")
+                    self.assertTrue(prompt.is_displayed())
+                    self.assertNotEqual(self.js("return document.getElementById('prompt-text')"
+                                                ".textContent"), "")
+                    self.assertEqual(self.focused(), "prompt-ok")
+                    self.keys(Keys.TAB)  # the focus stays in the dialog
+                    self.assertEqual(self.focused(), "prompt-ok")
+                    if closing:
+                        self.keys(closing)
+                    else:
+                        self.driver.find_element("id", "prompt-ok").click()
+                    self.assertFalse(prompt.is_displayed())
+                    self.assertEqual(self.focused(), button)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
 
     def test_ctrl_c_in_show_work_copies_the_whole_transcript(self):
         self.enter(["", "1", "2", "", "1", "6"])
@@ -629,6 +675,35 @@ class PageTest(unittest.TestCase):
         self.driver.find_element("id", "Add").click()
         self.assertEqual(self.boxes(), WORKED_EXAMPLE)
 
+    def test_hosted_as_a_folders_index_it_works_offline_and_on_a_stalled_network(self):
+        folder = pathlib.Path(tempfile.mkdtemp())
+        shutil.copy(PAGE, folder / "index.html")
+        for file in ("ondavi.webmanifest", "ondavi-sw.js", "ondavi-128.png", "ondavi-256.png"):
+            shutil.copy(PAGE.parent / file, folder)
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(FlakyHandler, directory=str(folder)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = f"http://127.0.0.1:{server.server_address[1]}/"
+        try:
+            chromium.open_page(self.driver, url)
+            self.driver.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
+            FlakyHandler.stalled.add("/")  # no answer for far longer than the worker waits
+            chromium.open_page(self.driver, url, timeout=15)
+            self.enter(WORKED_EXAMPLE[:6])
+            self.driver.find_element("id", "Add").click()
+            self.assertEqual(self.boxes(), WORKED_EXAMPLE)
+        finally:
+            FlakyHandler.stalled.clear()
+            server.shutdown()
+            server.server_close()
+            shutil.rmtree(folder)
+        for address in (url, url + "?from=home"):  # the host is gone
+            with self.subTest(address=address):
+                chromium.open_page(self.driver, address)
+                self.assertEqual(self.js("return document.getElementById('Add').textContent"),
+                                 "+")
+
     def test_the_page_answers_as_the_native_core_does(self):
         clicks = random_clicks(3000)
         native = run_natively(clicks)
@@ -671,8 +746,11 @@ class PageTest(unittest.TestCase):
 class FlakyHandler(http.server.SimpleHTTPRequestHandler):
     """Serves a folder quietly; a path in failing is answered once with 503."""
     failing = set()
+    stalled = set()  # paths answered only after 30 s
 
     def do_GET(self):
+        if self.path in self.stalled:
+            time.sleep(30)
         if self.path in self.failing:
             self.failing.discard(self.path)
             self.send_error(503)
