@@ -75,10 +75,13 @@ class BehaviourTest : public QObject {
     QTest::addColumn<QStringList>("boxes");
     const QStringList solved{"3",  "1",  "4", "1", "2",  "3",
                              "19", "12", "1", "7", "12", "1.58333333333333"};
+    // Steps: the boxes show the last one, on the answer of the one before.
+    const QStringList stepped{"", "5", "6", "", "3", "4", "5", "8", "", "0", "0", "0.625"};
     QStringList typed(12);
     typed[1] = QStringLiteral("12");
     for (const char* way : {"keys", "menu", "enter"}) {
       QTest::addRow("%s, a problem", way) << way << "3 1/4 - 1 2/3\n" << solved;
+      QTest::addRow("%s, steps", way) << way << "(1/2 + 1/3) x 3/4" << stepped;
       QTest::addRow("%s, a number", way) << way << "12" << typed;
     }
   }

@@ -289,6 +289,9 @@ std::string Clipboard(HWND owner) {
 TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
   const std::vector<std::string> solved = {"3",  "1",  "4", "1", "2",  "3",
                                            "19", "12", "1", "7", "12", "1.58333333333333"};
+  // Steps: the boxes show the last one, on the answer of the one before.
+  const std::vector<std::string> stepped = {"", "5", "6", "", "3", "4",
+                                            "5", "8", "", "0", "0", "0.625"};
   std::vector<std::string> typed(12);
   typed[1] = "12";
   const struct {
@@ -297,6 +300,8 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
     const std::vector<std::string>& boxes;
   } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},
                {true, "12", typed},
+               {true, "(1/2 + 1/3) x 3/4", stepped},
+               {false, "(1/2 + 1/3) x 3/4", stepped},
                {false, "3 1/4 - 1 2/3", solved},
                {false, "12", typed}};
   for (const auto& c : cases) {
