@@ -100,6 +100,14 @@ class BehaviourTest : public QObject {
     }
     QCOMPARE(Boxes(), boxes);
     QVERIFY(prompt_.shown.empty());
+    if (text.startsWith('(')) {  // Show Work: every step under its heading, the last one last
+      Click("ShowWork");
+      QCOMPARE(prompt_.shown.size(), std::size_t{1});
+      const std::string& work = prompt_.shown.front();
+      QVERIFY(work.starts_with("Step 1 of 2: 1/2 + 1/3\r\n"));
+      QVERIFY(work.find("\r\n 5/ 6\r\n\r\nStep 2 of 2: 5/6 x 3/4\r\n") != std::string::npos);
+      QVERIFY(work.ends_with("\r\n 5/ 8"));
+    }
   }
 
   // Copy in an answer box copies the selection, or with nothing selected the answer line.

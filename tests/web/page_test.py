@@ -276,6 +276,13 @@ class PageTest(unittest.TestCase):
                     self.driver.find_element("id", "Text2").click()
                     self.keys(text, Keys.ENTER)
                 self.assertEqual(self.boxes(), boxes)
+                if boxes is stepped:  # Show Work: every step under its heading, the last last
+                    self.driver.find_element("id", "ShowWork").click()
+                    work = self.js("return document.getElementById('prompt-text').textContent")
+                    self.assertTrue(work.startswith("Step 1 of 2: 1/2 + 1/3\n"), work)
+                    self.assertIn("\n 5/ 6\n\nStep 2 of 2: 5/6 x 3/4\n", work)
+                    self.assertTrue(work.endswith("\n 5/ 8"), work)
+                    self.keys(Keys.ESCAPE)
         # A link's problem is solved once: a reload keeps what was typed since, a new
         # fragment is solved again.
         self.open(URL + "#1/2 + 1/3")

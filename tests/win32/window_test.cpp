@@ -300,10 +300,10 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
     const std::vector<std::string>& boxes;
   } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},
                {true, "12", typed},
-               {true, "(1/2 + 1/3) x 3/4", stepped},
-               {false, "(1/2 + 1/3) x 3/4", stepped},
                {false, "3 1/4 - 1 2/3", solved},
-               {false, "12", typed}};
+               {false, "12", typed},
+               {true, "(1/2 + 1/3) x 3/4", stepped},
+               {false, "(1/2 + 1/3) x 3/4", stepped}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.paste ? "paste " : "enter ") + c.text);
     SendMessageW(Control("cls"), BM_CLICK, 0, 0);
@@ -320,6 +320,14 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
     EXPECT_EQ(boxes, c.boxes);
   }
   EXPECT_TRUE(prompt_.shown.empty());
+  // Show Work after the last problem: every step under its heading, the last one last.
+  SendMessageW(Control("ShowWork"), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(prompt_.shown.size(), 1u);
+  EXPECT_TRUE(prompt_.shown[0].starts_with("Step 1 of 2: 1/2 + 1/3\r\n"));
+  EXPECT_NE(prompt_.shown[0].find("\r\n 5/ 6\r\n\r\nStep 2 of 2: 5/6 x 3/4\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(prompt_.shown[0].ends_with("\r\n 5/ 8"));
 }
 
 // Copy in an answer box copies the selection, or with nothing selected the answer line.
