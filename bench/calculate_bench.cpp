@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "box_panel.h"
 #include "calculate.h"
@@ -72,6 +74,36 @@ void BM_Calculate(benchmark::State& state, const Case& c) {
   }
 }
 
+// Calculations per second on two mixed numbers with parts from 1 to 999 and each operator, as
+// a batch of homework gives them.
+void BM_ThreeDigitMixedNumbers(benchmark::State& state) {
+  std::mt19937 random(20261209);
+  std::uniform_int_distribution<int> part(1, 999);
+  const char* operations[] = {"+", "-", "x", "/"};
+  struct Calculation {
+    std::array<std::string, 6> operands;
+    const char* operation;
+  };
+  std::vector<Calculation> calculations(1024);
+  for (Calculation& c : calculations) {
+    for (std::string& operand : c.operands) operand = std::to_string(part(random));
+    c.operation = operations[part(random) % 4];
+  }
+  Module1 module;
+  InMemoryBoxPanel boxes;
+  SilentPrompt prompt;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const Calculation& c = calculations[next++ % calculations.size()];
+    for (int i = 0; i < 6; ++i) boxes.SetText(static_cast<Box>(i + 1), c.operands[i]);
+    module.Operation = c.operation;
+    Calculate(module, boxes, prompt);
+    benchmark::DoNotOptimize(module.Work.data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ThreeDigitMixedNumbers)->Name("Calculate, 3-digit mixed numbers");
+
 bool ShowsAMessage(const Case& c) {
   Module1 module;
   InMemoryBoxPanel boxes;
@@ -87,15 +119,16 @@ template <void (*Search)(Module1&)>
 void BM_FindGcf(benchmark::State& state) {
   Module1 module;
   for (auto _ : state) {
-    module.ForgetFactorLists();  // as every calculation starts: nothing listed yet
     module.FirstNumber = 1;
     module.SecondNumber = 997.0 * 991.0;
     Search(module);
     benchmark::DoNotOptimize(module.Gcf);
   }
 }
+// The search, with both factor lists read (a calculation reads neither).
 void Factorised(Module1& m) {
   m.FindGcf();
+  benchmark::DoNotOptimize(m.FactorsA.size() + m.FactorsB.size());
 }
 BENCHMARK(BM_FindGcf<Factorised>)->Name("FindGcf 1, 988027 (factorised)");
 BENCHMARK(BM_FindGcf<LiteralFindGcf>)->Name("FindGcf 1, 988027 (candidate by candidate)");

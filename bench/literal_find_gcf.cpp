@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "conversions.h"
 #include "failure.h"
@@ -34,14 +35,15 @@ void ListFactors(double number, std::vector<double>& list) {
 
 void LiteralFindGcf(Module1& m) {
   if (m.SecondNumber < m.FirstNumber) std::swap(m.FirstNumber, m.SecondNumber);
-  ListFactors(m.FirstNumber, m.FactorsA);
-  ListFactors(m.SecondNumber, m.FactorsB);
-  for (auto j = static_cast<std::size_t>(m.FactorsA[0]); j >= 1; --j) {
-    for (auto k = static_cast<std::size_t>(m.FactorsB[0]); k >= 1; --k) {
-      if (m.FactorsB[k] == m.FactorsA[j]) {
-        m.Gcf = m.FactorsA[j];
+  std::vector<double> factors_a, factors_b;
+  ListFactors(m.FirstNumber, factors_a);
+  ListFactors(m.SecondNumber, factors_b);
+  for (auto j = static_cast<std::size_t>(factors_a[0]); j >= 1; --j) {
+    for (auto k = static_cast<std::size_t>(factors_b[0]); k >= 1; --k) {
+      if (factors_b[k] == factors_a[j]) {
+        m.Gcf = factors_a[j];
         m.Lcm = (Value::Double(m.FirstNumber) * Value::Double(m.SecondNumber)).ToDouble() /
-                m.FactorsA[j];
+                factors_a[j];
         return;
       }
     }

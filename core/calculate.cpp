@@ -18,12 +18,13 @@ using enum Box;
 
 // Every operand box reads as a number below 2^53 in magnitude, where doubles still hold every
 // whole number, and so do the numerator and denominator of a decimal in a whole-number box.
-bool OperandsInRange(const BoxPanel& boxes) {
+bool OperandsInRange(const transcript::OperandTexts& texts) {
   try {
-    for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
-      if (!(std::fabs(Val(boxes.Text(box))) < kExactLimit)) return false;
+    for (const std::string& text : texts) {
+      if (!(std::fabs(Val(text)) < kExactLimit)) return false;
     }
-    for (Box box : {Text1, Text4}) DecimalFraction(boxes.Text(box));
+    DecimalFraction(texts[0]);  // the whole-number boxes, Text1 and Text4
+    DecimalFraction(texts[3]);
   } catch (const Failure&) {
     return false;
   }
@@ -132,9 +133,14 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   Value whole1, wholeDen1, num1, den1, whole2, wholeDen2, num2, den2, temp, resultNum, resultDen,
       decimalValue, negFlag, mixedWhole, mixedNum, mixedDen;
 
+  // The operand boxes' texts, read once: the checks and the calculation read these.
+  transcript::OperandTexts t;
+  for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) t[Index(box)] = boxes.Text(box);
+  const auto text = [&t](Box box) -> std::string& { return t[Index(box)]; };
+
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
-  entry = boxes.Text(Text2) + boxes.Text(Text3) + boxes.Text(Text5) + boxes.Text(Text6);
+  entry = text(Text2) + text(Text3) + text(Text5) + text(Text6);
   if (entry.find('-') != std::string::npos) {
     prompt.Show(kNegativeSignMessage);
     return;
@@ -145,33 +151,28 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       return;
     }
   }
-  if (!IsWholeNumberEntry(boxes.Text(Text1)) || !IsWholeNumberEntry(boxes.Text(Text4))) {
+  if (!IsWholeNumberEntry(text(Text1)) || !IsWholeNumberEntry(text(Text4))) {
     prompt.Show(kNonNumericMessage);
     return;
   }
   entry.clear();
-  m.ForgetFactorLists();
-  if (!OperandsInRange(boxes)) {
+  if (!OperandsInRange(t)) {
     prompt.Show(kTooLargeMessage);
     return;
   }
 
   // Normalisation: a missing or zero denominator makes the fraction 0/1; a lone "-" in a whole
   // box moves to the front of its numerator.
-  if (Val(boxes.Text(Text3)) == 0) {
-    boxes.SetText(Text3, "1");
-    boxes.SetText(Text2, "0");
-  }
-  if (Val(boxes.Text(Text6)) == 0) {
-    boxes.SetText(Text6, "1");
-    boxes.SetText(Text5, "0");
+  for (const auto& [num, den] : {std::pair{Text2, Text3}, std::pair{Text5, Text6}}) {
+    if (Val(text(den)) == 0) {
+      boxes.SetText(den, text(den) = "1");
+      boxes.SetText(num, text(num) = "0");
+    }
   }
   // The sign moves in the operand texts this run reads rather than in the box, which holds no more
   // characters than a numerator may have and would lose its last digit to the sign.
-  transcript::OperandTexts t;
-  for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) t[Index(box)] = boxes.Text(box);
-  if (t[Index(Text1)] == "-") t[Index(Text2)] = "-" + t[Index(Text2)];
-  if (t[Index(Text4)] == "-") t[Index(Text5)] = "-" + t[Index(Text5)];
+  if (text(Text1) == "-") text(Text2).insert(0, 1, '-');
+  if (text(Text4) == "-") text(Text5).insert(0, 1, '-');
   ClearAnswers(boxes);
 
   // Reading the operands.
@@ -181,7 +182,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   ReadWhole(t, Text4, whole2, wholeDen2);
   num2 = ValOf(t, Text5);
   den2 = ValOf(t, Text6);
-  m.Work = transcript::OperandsLine(t, m.Operation);
+  m.Work.clear();  // keeps its storage for the next transcript
+  transcript::OperandsLine(m.Work, t, m.Operation);
 
   // From here on an operation that fails (division by zero, a number beyond the double range)
   // ends the run: the answer boxes stay empty and the transcript ends with the message.
@@ -207,7 +209,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       den1 = lcm;
       den2 = lcm;
     }
-    m.Work += transcript::StepLine(num1, den1, m.Operation, num2, den2);
+    transcript::StepLine(m.Work, num1, den1, m.Operation, num2, den2);
     if (m.Operation == "x") {
       resultNum = Exact(num1 * num2);
       resultDen = Exact(den1 * den2);
@@ -222,10 +224,10 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
         resultNum = Value::Integer(-1) * resultNum;
         resultDen = Abs(resultDen);
       }
-      m.Work += transcript::StepLine(num1, den1, "X", num2, den2);
+      transcript::StepLine(m.Work, num1, den1, "X", num2, den2);
       if (resultDen == zero) throw Failure(FailureKind::kDivisionByZero);
     }
-    m.Work += transcript::AnswerLines(resultNum, resultDen);
+    transcript::AnswerLines(m.Work, resultNum, resultDen);
     answer_written = true;
 
     // Reduction by the greatest common factor, on the magnitude of the result.
@@ -243,7 +245,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     // The reduced numerator carries the answer's sign again, which it lost to the search.
     if (reduced && m.Gcf != 1) {
       const Value signedNum = negFlag == one ? Value::Integer(-1) * resultNum : resultNum;
-      m.Work += transcript::ReductionLines(m.Gcf, signedNum, resultDen);
+      transcript::ReductionLines(m.Work, m.Gcf, signedNum, resultDen);
     }
 
     // Mixed number: the whole part of the magnitude and the remaining fraction. A result of
@@ -279,7 +281,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     const std::string message = FailureMessage(failure.kind());
     ClearAnswers(boxes);
     RestoreNumerators(boxes);
-    m.Work += transcript::FailureLines(message, answer_written);
+    transcript::FailureLines(m.Work, message, answer_written);
     prompt.Show(message);
   }
 }

@@ -170,13 +170,12 @@ int RadixPrefix(std::string_view s) {
 // The decimal digits of |d| rounded to 15 significant digits, without trailing zeros, and the
 // decimal exponent of the first digit.
 struct Digits {
-  std::string mantissa;  // at least one digit, no trailing zeros
+  std::array<char, kSignificantDigits> mantissa{};  // at least one digit, no trailing zeros
+  std::size_t size = 0;
   int exponent = 0;
+  std::string_view Text() const { return {mantissa.data(), size}; }
 };
 
-// |d| in scientific notation with 15 significant digits, correctly rounded. Where the standard
-// library lacks std::to_chars for doubles (the WebAssembly build's), the C library's printf
-// does it, which rounds correctly there too; the decimal point it writes is not read.
 std::string_view Scientific(double d, std::array<char, 64>& buffer) {
 #if defined(__cpp_lib_to_chars)
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d,
@@ -194,54 +193,84 @@ Digits SignificantDigits(double d) {
   const std::size_t e = text.find('e');
   Digits digits;
   for (char c : text.substr(0, e)) {
-    if (IsDigit(c)) digits.mantissa += c;
+    if (IsDigit(c) && digits.size < digits.mantissa.size()) digits.mantissa[digits.size++] = c;
   }
-  while (digits.mantissa.size() > 1 && digits.mantissa.back() == '0') digits.mantissa.pop_back();
-  digits.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+  while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  digits.exponent);
   return digits;
 }
 
-// |d| in 15 significant digits, positional or in exponent form.
-std::string FormatMagnitude(double d, char separator) {
-  if (d == 0.0) return "0";
+// |d| in 15 significant digits, positional or in exponent form, appended to `out`.
+void AppendFormattedMagnitude(std::string& out, double d, char separator) {
+  if (d == 0.0) {
+    out += '0';
+    return;
+  }
   const Digits digits = SignificantDigits(d);
-  const std::string& m = digits.mantissa;
+  const std::string_view m = digits.Text();
   const int e = digits.exponent;
   if (e >= kSignificantDigits || e < kLowestPositional) {
-    std::string text = m.substr(0, 1);
-    if (m.size() > 1) text += separator + m.substr(1);
+    out += m[0];
+    if (m.size() > 1) (out += separator) += m.substr(1);
     const int magnitude = std::abs(e);
-    text += e < 0 ? "E-" : "E+";
-    if (magnitude < 10) text += '0';
-    return text + std::to_string(magnitude);
+    out += e < 0 ? "E-" : "E+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+  } else if (e < 0) {
+    ((out += '0') += separator).append(static_cast<std::size_t>(-e - 1), '0') += m;
+  } else if (const auto whole_digits = static_cast<std::size_t>(e) + 1; m.size() <= whole_digits) {
+    (out += m).append(whole_digits - m.size(), '0');
+  } else {
+    ((out += m.substr(0, whole_digits)) += separator) += m.substr(whole_digits);
   }
-  if (e < 0) return "0" + std::string(1, separator) + std::string(-e - 1, '0') + m;
-  const auto whole_digits = static_cast<std::size_t>(e) + 1;
-  if (m.size() <= whole_digits) return m + std::string(whole_digits - m.size(), '0');
-  return m.substr(0, whole_digits) + separator + m.substr(whole_digits);
 }
 
-// The text of a value without a sign position; `negative` tells whether it is below zero.
-std::string Magnitude(const Value& v, char separator, bool* negative) {
+// Whether a value is below zero; -0 is not.
+bool IsBelowZero(const Value& v) {
+  if (v.kind() == Value::Kind::kInteger) return v.AsInteger() < 0;
+  return v.ToDouble() < 0.0;
+}
+
+// The text of a value without a sign position, appended to `out`.
+void AppendMagnitude(std::string& out, const Value& v, char separator) {
+  std::uint64_t whole = 0;
   if (v.kind() == Value::Kind::kInteger) {
     const std::int64_t n = v.AsInteger();
-    *negative = n < 0;
-    std::string text = std::to_string(n);
-    return *negative ? text.substr(1) : text;
+    whole = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+  } else {
+    // A whole number that a double holds exactly is written with all its digits, so that an
+    // exact answer such as 2999999999999999 is not shown rounded to 15 significant digits.
+    const double magnitude = std::fabs(v.ToDouble());
+    if (!IsExactWhole(magnitude) || magnitude >= kExactLimit) {
+      AppendFormattedMagnitude(out, magnitude, separator);
+      return;
+    }
+    whole = static_cast<std::uint64_t>(magnitude);
   }
-  const double d = v.ToDouble();
-  *negative = d < 0.0;  // -0 shows as 0
-  // A whole number that a double holds exactly is written with all its digits, so that an exact
-  // answer such as 2999999999999999 is not shown rounded to 15 significant digits.
-  if (const double magnitude = std::fabs(d); IsExactWhole(magnitude) && magnitude < kExactLimit) {
-    return std::to_string(static_cast<std::int64_t>(magnitude));
+  std::array<char, 24> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
+  out.append(digits.data(), written.ptr);
+}
+
+// A sign and up to 15 digits, as nearly every box holds: every such number is a double as it
+// stands, read without copying the text or asking the C library.
+std::optional<double> ShortNumber(std::string_view text) {
+  const bool negative = text.starts_with('-');
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (digits.empty() || digits.size() > 15) return std::nullopt;
+  double n = 0;
+  for (char c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    n = n * 10 + (c - '0');
   }
-  return FormatMagnitude(d, separator);
+  return negative ? -n : n;
 }
 
 }  // namespace
 
 double Val(std::string_view text) {
+  if (const std::optional<double> n = ShortNumber(text)) return *n;
   const std::string s = WithoutBlanks(text);
   if (!s.empty() && s[0] == '&') {
     const int radix = RadixPrefix(s);
@@ -261,6 +290,8 @@ bool ValReadsAll(std::string_view text) {
 }
 
 std::optional<Fraction> DecimalFraction(std::string_view text) {
+  // Without a point or an exponent there is no fractional part.
+  if (text.find_first_of(".eEdD") == std::string_view::npos) return std::nullopt;
   const std::string s = WithoutBlanks(text);
   if (RadixPrefix(s)) return std::nullopt;
   const DecimalSpan span = ScanDecimal(s);
@@ -300,17 +331,22 @@ std::optional<Fraction> DecimalFraction(std::string_view text) {
   return Fraction{span.negative ? -numerator : numerator, denominator};
 }
 
+void AppendStr(std::string& out, const Value& v) {
+  out += IsBelowZero(v) ? '-' : ' ';
+  AppendMagnitude(out, v, '.');
+}
+
 std::string Str(const Value& v) {
-  bool negative = false;
-  const std::string digits = Magnitude(v, '.', &negative);
-  return (negative ? "-" : " ") + digits;
+  std::string text;
+  AppendStr(text, v);
+  return text;
 }
 
 std::string BoxText(const Value& v, char decimal_separator) {
   if (v.IsEmpty()) return "";
-  bool negative = false;
-  const std::string digits = Magnitude(v, decimal_separator, &negative);
-  return negative ? "-" + digits : digits;
+  std::string text = IsBelowZero(v) ? "-" : "";
+  AppendMagnitude(text, v, decimal_separator);
+  return text;
 }
 
 }  // namespace ondavi

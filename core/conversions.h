@@ -39,6 +39,8 @@ std::optional<Fraction> DecimalFraction(std::string_view text);
 // negative one, then the digits as in the display form with "." as decimal separator. Empty is
 // " 0".
 std::string Str(const Value& v);
+// Str(v) appended to `out`, without a text of its own.
+void AppendStr(std::string& out, const Value& v);
 
 // Display form of a box: no sign position; whole numbers below 2^53 in magnitude with all their
 // digits; other numbers with at most 15 significant digits, trailing zeros dropped, positional

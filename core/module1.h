@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "factor_list.h"
 
 namespace ondavi {
 
@@ -17,9 +18,9 @@ class Module1 {
   double SecondNumber = 0;  // second input of FindGcf; after a search, the larger input
   std::string Operation;    // "+", "-", "x" or "/"
   std::string Work;         // transcript of the last calculation
-  // Factor lists: element 0 holds the count n, elements 1 to n the factors in increasing order.
-  std::vector<double> FactorsA = {0};  // factors of FirstNumber
-  std::vector<double> FactorsB = {0};  // factors of SecondNumber
+  // Every factor of the two numbers of the last search, listed when read.
+  FactorList FactorsA;  // factors of FirstNumber
+  FactorList FactorsB;  // factors of SecondNumber
 
   // Orders FirstNumber <= SecondNumber, lists the factors of each and sets Gcf and Lcm:
   // - both whole numbers from 1 up to 2^53: the greatest common factor and the least common
@@ -30,24 +31,8 @@ class Module1 {
   // before Lcm; a product beyond the double range fails with kOverflow and leaves Lcm as it was.
   void FindGcf();
 
-  // Forgets the factor lists kept for reuse. A calculation starts with this, so that within it no
-  // number is factorised or listed twice.
-  void ForgetFactorLists() { listed_count_ = 0; }
-
   // Back to the state at program start: every number 0, every text empty.
   void Reset() { *this = Module1(); }
-
- private:
-  struct Listed {
-    double number = 0;
-    std::vector<double> factors;  // in the form of FactorsA
-  };
-  const std::vector<double>& FactorList(double number);
-
-  // The lists made since ForgetFactorLists are the first listed_count_; the storage of the
-  // others is kept for the next lists, a few at most.
-  std::vector<Listed> listed_;
-  std::size_t listed_count_ = 0;
 };
 
 }  // namespace ondavi

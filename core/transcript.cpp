@@ -7,35 +7,49 @@ namespace {
 
 constexpr char kAnswerHeading[] = "    Answer is";
 
-std::string Fraction(const Value& num, const Value& den) {
-  return Str(num) + "/" + Str(den);
+// Appends each part in turn, with no text built in between.
+template <typename... Parts>
+void Append(std::string& work, const Parts&... parts) {
+  (work += ... += parts);
+}
+
+void Fraction(std::string& work, const Value& num, const Value& den) {
+  AppendStr(work, num);
+  work += '/';
+  AppendStr(work, den);
 }
 
 }  // namespace
 
-std::string OperandsLine(const OperandTexts& t, const std::string& operation) {
+void OperandsLine(std::string& work, const OperandTexts& t, const std::string& operation) {
   // A lone CR breaks the line in a message box, so "Becomes" stands on a line of its own.
-  return " " + t[0] + " " + t[1] + "/" + t[2] + " " + "  " + operation + "   " + t[3] + " " + t[4] +
-         "/" + t[5] + "\r" + "    Becomes " + kLineEnd;
+  Append(work, ' ', t[0], ' ', t[1], '/', t[2], "   ", operation, "   ", t[3], ' ', t[4], '/', t[5],
+         "\r    Becomes ", kLineEnd);
 }
 
-std::string StepLine(const Value& num1, const Value& den1, const std::string& operation,
-                     const Value& num2, const Value& den2) {
-  return Fraction(num1, den1) + "   " + operation + "  " + Fraction(num2, den2) + kLineEnd;
+void StepLine(std::string& work, const Value& num1, const Value& den1, const std::string& operation,
+              const Value& num2, const Value& den2) {
+  Fraction(work, num1, den1);
+  Append(work, "   ", operation, "  ");
+  Fraction(work, num2, den2);
+  work += kLineEnd;
 }
 
-std::string AnswerLines(const Value& num, const Value& den) {
-  return kAnswerHeading + std::string(kLineEnd) + Fraction(num, den);
+void AnswerLines(std::string& work, const Value& num, const Value& den) {
+  Append(work, kAnswerHeading, kLineEnd);
+  Fraction(work, num, den);
 }
 
-std::string ReductionLines(double gcf, const Value& num, const Value& den) {
-  return kLineEnd + std::string("    After Reduction by GCF") + Str(Value::Double(gcf)) + kLineEnd +
-         Fraction(num, den);
+void ReductionLines(std::string& work, double gcf, const Value& num, const Value& den) {
+  Append(work, kLineEnd, "    After Reduction by GCF");
+  AppendStr(work, Value::Double(gcf));
+  work += kLineEnd;
+  Fraction(work, num, den);
 }
 
-std::string FailureLines(const std::string& message, bool answer_written) {
-  return (answer_written ? std::string(kLineEnd) : kAnswerHeading + std::string(kLineEnd)) +
-         message;
+void FailureLines(std::string& work, const std::string& message, bool answer_written) {
+  if (!answer_written) work += kAnswerHeading;
+  Append(work, kLineEnd, message);
 }
 
 }  // namespace ondavi::transcript

@@ -14,21 +14,23 @@ inline constexpr char kLineEnd[] = "\r\n";
 // The texts of the six operand boxes, Text1 to Text6, as a calculation reads them.
 using OperandTexts = std::array<std::string, 6>;
 
+// Each appends its lines to the transcript `work`.
+
 // The operands as typed and the operator, then "Becomes" on a line of its own.
-std::string OperandsLine(const OperandTexts& texts, const std::string& operation);
+void OperandsLine(std::string& work, const OperandTexts& texts, const std::string& operation);
 
 // One fraction, the operator and the other fraction: the operands over their common denominator,
 // and for division the product that replaces it.
-std::string StepLine(const Value& num1, const Value& den1, const std::string& operation,
-                     const Value& num2, const Value& den2);
+void StepLine(std::string& work, const Value& num1, const Value& den1, const std::string& operation,
+              const Value& num2, const Value& den2);
 
 // "Answer is" and the unreduced result; no line end follows.
-std::string AnswerLines(const Value& num, const Value& den);
+void AnswerLines(std::string& work, const Value& num, const Value& den);
 
 // The factor the result was reduced by and the reduced result.
-std::string ReductionLines(double gcf, const Value& num, const Value& den);
+void ReductionLines(std::string& work, double gcf, const Value& num, const Value& den);
 
 // The message of a calculation that failed, after the answer heading if that is not there yet.
-std::string FailureLines(const std::string& message, bool answer_written);
+void FailureLines(std::string& work, const std::string& message, bool answer_written);
 
 }  // namespace ondavi::transcript

@@ -30,34 +30,6 @@ std::int64_t RoundToInt32(const Value& a) {
 
 }  // namespace
 
-Value Value::Double(double d) {
-  if (!std::isfinite(d)) throw Failure(FailureKind::kOverflow);
-  return Value(d);
-}
-
-Value::Kind Value::kind() const {
-  switch (v_.index()) {
-    case 0:
-      return Kind::kEmpty;
-    case 1:
-      return Kind::kInteger;
-    default:
-      return Kind::kDouble;
-  }
-}
-
-double Value::ToDouble() const {
-  switch (kind()) {
-    case Kind::kEmpty:
-      return 0.0;
-    case Kind::kInteger:
-      return static_cast<double>(AsInteger());
-    case Kind::kDouble:
-      break;
-  }
-  return std::get<double>(v_);
-}
-
 bool Value::IsWhole() const {
   if (kind() != Kind::kDouble) return true;
   const double d = std::get<double>(v_);
@@ -118,10 +90,6 @@ bool FitsInt32(const Value& a) {
   const double d = a.ToDouble();
   // Rounding half to even maps exactly this interval onto [-2^31, 2^31 - 1].
   return d >= -2147483648.5 && d < 2147483647.5;
-}
-
-bool IsExactWhole(double d) {
-  return d >= 0 && d <= kExactLimit && std::floor(d) == d;
 }
 
 }  // namespace ondavi

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <variant>
+
+#include "failure.h"
 
 namespace ondavi {
 
@@ -56,6 +59,31 @@ inline constexpr double kExactLimit = 9007199254740992.0;
 
 // True for the whole numbers from 0 up to 2^53, which doubles hold exactly (above it they skip
 // whole numbers), so that exact integer arithmetic can stand in for them.
-bool IsExactWhole(double d);
+inline bool IsExactWhole(double d) {
+  return d >= 0 && d <= kExactLimit && std::floor(d) == d;
+}
+
+// Inline, as every step of a calculation makes and reads values.
+inline Value Value::Double(double d) {
+  if (!std::isfinite(d)) throw Failure(FailureKind::kOverflow);
+  return Value(d);
+}
+
+inline Value::Kind Value::kind() const {
+  switch (v_.index()) {
+    case 0:
+      return Kind::kEmpty;
+    case 1:
+      return Kind::kInteger;
+    default:
+      return Kind::kDouble;
+  }
+}
+
+inline double Value::ToDouble() const {
+  if (const double* d = std::get_if<double>(&v_)) return *d;
+  if (const std::int64_t* n = std::get_if<std::int64_t>(&v_)) return static_cast<double>(*n);
+  return 0.0;
+}
 
 }  // namespace ondavi

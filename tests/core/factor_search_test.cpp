@@ -57,6 +57,7 @@ TEST(FindGcf, ListsEveryFactorOfWholeNumbersOnly) {
   m.FirstNumber = 13;
   m.SecondNumber = 6;
   m.FindGcf();
+  m.FirstNumber = 100;  // lists are made when read, of the numbers the search had
   EXPECT_EQ(m.FactorsA, List({1, 2, 3, 6}));
   EXPECT_EQ(m.FactorsB, List({1, 13}));
 
