@@ -44,9 +44,11 @@ void BM_NoProblem(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_Operators)->Name("ReadProblem, 1 MB of operators")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NestedBrackets)->Name("ReadProblem, 65,536 nested brackets")
+BENCHMARK(BM_NestedBrackets)
+    ->Name("ReadProblem, 65,536 nested brackets")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefusedAtTheEnd)->Name("ReadProblem, 1 MB refused at its end")
+BENCHMARK(BM_RefusedAtTheEnd)
+    ->Name("ReadProblem, 1 MB refused at its end")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NoProblem)->Name("ReadProblem, 1 MB of digits")->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

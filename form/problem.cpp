@@ -1,5 +1,6 @@
 #include "problem.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -104,6 +105,14 @@ char SymbolOf(char32_t c) {
 
 // The line in the small alphabet above; nothing when it holds anything else.
 std::optional<std::string> Symbols(std::string_view line) {
+  // Plain ASCII, as typed on most keyboards, needs no decoding.
+  if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
+    std::string s(line.size(), '\0');
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (!(s[i] = SymbolOf(static_cast<unsigned char>(line[i])))) return std::nullopt;
+    }
+    return s;
+  }
   const std::optional<std::u32string> codes = CodePoints(line);
   if (!codes) return std::nullopt;
   std::string s;
