@@ -43,6 +43,7 @@ void FormActions::cls_Click() {
 void FormActions::Click(Action action) {
   said_.Forget();
   last_result_.clear();
+  announcement_due_ = false;
   last_clicked_ = action;
   switch (action) {
     case Action::kAdd:
@@ -65,7 +66,19 @@ void FormActions::Click(Action action) {
 void FormActions::Operate(const char* operation) {
   module_.Operation = operation;
   Calculate(module_, boxes_, said_);
-  last_result_ = said_.Shown() ? said_.Last() : ResultAnnouncement(boxes_);
+  if (said_.Shown()) {
+    last_result_ = said_.Last();
+  } else {
+    announcement_due_ = true;
+  }
+}
+
+const std::string& FormActions::LastResult() const {
+  if (announcement_due_) {
+    last_result_ = ResultAnnouncement(boxes_);
+    announcement_due_ = false;
+  }
+  return last_result_;
 }
 
 bool FormActions::Solve(std::string_view line) {
@@ -74,6 +87,7 @@ bool FormActions::Solve(std::string_view line) {
   if (problem->zero_denominator) {
     said_.Forget();
     last_clicked_ = Action::kNone;
+    announcement_due_ = false;
     last_result_ = kDivideByZeroMessage;
     said_.Show(kDivideByZeroMessage);
     return true;
@@ -107,7 +121,7 @@ bool FormActions::Solve(std::string_view line) {
       if (said_.Shown()) ClearAnswers(boxes_);
     }
     if (said_.Shown()) break;
-    answers.push_back(AnswerAsOperand(boxes_));
+    if (k + 1 < count) answers.push_back(AnswerAsOperand(boxes_));
   }
   if (count > 1) module_.Work = std::move(work);
   return true;

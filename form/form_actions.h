@@ -49,9 +49,11 @@ class FormActions {
 
   void Click(Action action);
 
-  const std::string& LastResult() const { return last_result_; }
+  // Worked out when first asked for, from the boxes as the click left them (the windows ask at
+  // once); a batch that never asks does not pay for it.
+  const std::string& LastResult() const;
   std::string Description(Action button) const {
-    return button == last_clicked_ ? last_result_ : std::string();
+    return button == last_clicked_ ? LastResult() : std::string();
   }
   // What the last click or problem showed, if anything.
   const RememberedPrompt& Said() const { return said_; }
@@ -62,7 +64,8 @@ class FormActions {
   Module1& module_;
   BoxPanel& boxes_;
   RememberedPrompt said_;
-  std::string last_result_;
+  mutable std::string last_result_;
+  mutable bool announcement_due_ = false;  // last_result_ is yet to be worked out from the boxes
   Action last_clicked_ = Action::kNone;
 };
 
