@@ -20,6 +20,8 @@ if [ "${1:-all}" = all ]; then
     clang-format
     # core tests and benchmarks
     googletest libgtest-dev libbenchmark-dev
+    # the batch benchmark: peak memory of the program alone
+    time
     # headless window tests, screenshots and the stay-on-top check
     xvfb xauth x11-utils imagemagick xdotool openbox xclip
     # the Windows program: cross-compiler, and Wine to run its tests
