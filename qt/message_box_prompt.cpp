@@ -8,6 +8,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpacerItem>
 
 #include "form.h"
@@ -63,6 +66,22 @@ void MessageBoxPrompt::Show(const std::string& prompt) {
     // A transcript lines its numbers up in columns, which needs a fixed-pitch font.
     label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   }
+  // A long transcript (a problem of many steps) scrolls inside a box that fits on the screen, so
+  // that OK stays within reach.
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+  const int room = screen ? screen->availableGeometry().height() * 2 / 3 : 480;
+  if (label && grid && label->sizeHint().height() > room) {
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setBackgroundRole(QPalette::Window);
+    delete grid->replaceWidget(label, scroll);
+    label->setWordWrap(false);
+    label->adjustSize();
+    scroll->setWidget(label);
+    scroll->setFixedSize(label->width() + scroll->verticalScrollBar()->sizeHint().width(), room);
+  }
   // Ctrl+C copies the selection, or the whole text when nothing is selected, as Windows' message
   // boxes do; line ends are the platform's.
   CopyShortcut copy(label, text);
@@ -70,7 +89,7 @@ void MessageBoxPrompt::Show(const std::string& prompt) {
   for (QWidget* child : box.findChildren<QWidget*>()) child->installEventFilter(&copy);
   // Never narrower than its title with room for the title bar's buttons: an empty transcript
   // would otherwise make a box too narrow to read "Ondavi".
-  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+  if (grid) {
     QFont title_font = box.font();
     title_font.setBold(true);
     const int width = 2 * QFontMetrics(title_font).horizontalAdvance(title) + 150;

@@ -319,7 +319,8 @@ class BehaviourTest : public QObject {
   }
 
   // The message box: titled "Ondavi", one OK button, no icon; its text can be selected and
-  // copied whole with Ctrl+C; an empty one is still wide enough for its title.
+  // copied whole with Ctrl+C; an empty one is still wide enough for its title, and the work of a
+  // problem of many steps scrolls in a box that fits on the screen.
   void messageBoxIsTitledOndaviWithOneOkButton_data() {
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("shown");
@@ -327,6 +328,8 @@ class BehaviourTest : public QObject {
                                 << " 1 1/2   +    2/3\n    Becomes \n 9/ 6";
     QTest::newRow("empty") << ""
                            << "";
+    QTest::newRow("many steps") << QStringLiteral("    Answer is\r\n 9/ 6").repeated(200)
+                                << QStringLiteral("    Answer is\n 9/ 6").repeated(200);
   }
   void messageBoxIsTitledOndaviWithOneOkButton() {
     QFETCH(QString, prompt);
@@ -340,6 +343,7 @@ class BehaviourTest : public QObject {
     QWidget* parent = nullptr;
     bool selectable = false;
     int width = 0;
+    QRect frame;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -351,6 +355,7 @@ class BehaviourTest : public QObject {
       parent = box->parentWidget();
       selectable = box->textInteractionFlags() & Qt::TextSelectableByKeyboard;
       width = box->width();
+      frame = box->frameGeometry();
       // Nothing selected: Ctrl+C copies everything.
       QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_C, Qt::ControlModifier);
       box->button(QMessageBox::Ok)->click();
@@ -369,6 +374,8 @@ class BehaviourTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
     QVERIFY2(width > 2 * QFontMetrics(window_->font()).horizontalAdvance(title),
              "narrower than its title");
+    QVERIFY2(frame.height() <= window_->screen()->availableGeometry().height(),
+             "taller than the screen");
   }
 };
 
