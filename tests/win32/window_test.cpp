@@ -19,6 +19,7 @@
 #include "description_steps.h"
 #include "edit_box_panel.h"
 #include "form.h"
+#include "message_box_prompt.h"
 #include "recording_prompt.h"
 #include "text_conversion.h"
 
@@ -290,20 +291,17 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
   const std::vector<std::string> solved = {"3",  "1",  "4", "1", "2",  "3",
                                            "19", "12", "1", "7", "12", "1.58333333333333"};
   // Steps: the boxes show the last one, on the answer of the one before.
-  const std::vector<std::string> stepped = {"", "5", "6", "", "3", "4",
-                                            "5", "8", "", "0", "0", "0.625"};
+  const std::vector<std::string> stepped = {"",  "5", "6", "",  "3", "4",
+                                            "5", "8", "",  "0", "0", "0.625"};
   std::vector<std::string> typed(12);
   typed[1] = "12";
   const struct {
     bool paste;
     const char* text;
     const std::vector<std::string>& boxes;
-  } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},
-               {true, "12", typed},
-               {false, "3 1/4 - 1 2/3", solved},
-               {false, "12", typed},
-               {true, "(1/2 + 1/3) x 3/4", stepped},
-               {false, "(1/2 + 1/3) x 3/4", stepped}};
+  } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},  {true, "12", typed},
+               {false, "3 1/4 - 1 2/3", solved},     {false, "12", typed},
+               {true, "(1/2 + 1/3) x 3/4", stepped}, {false, "(1/2 + 1/3) x 3/4", stepped}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.paste ? "paste " : "enter ") + c.text);
     SendMessageW(Control("cls"), BM_CLICK, 0, 0);
@@ -401,6 +399,31 @@ TEST_F(Win32Window, AnswersAndTheFrameFollowTheColourScheme) {
 }
 
 // What the tooltip of an answer box says when asked: nothing for a text that fits the box.
+// Show Work after a problem of many steps: a message box would be taller than the screen and its
+// OK out of reach, so the work scrolls in a dialog that fits, and OK closes it.
+TEST(Win32Prompt, WorkTooLongForTheScreenScrollsInADialogThatFits) {
+  static RECT shown{};
+  static std::wstring text;
+  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND dialog = FindWindowW(L"#32770", L"Ondavi");
+    if (!dialog) return;
+    GetWindowRect(dialog, &shown);
+    text = WindowText(GetDlgItem(dialog, 100));  // the text the dialog scrolls
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+  });
+  // Keys that earlier tests typed and the queue still holds would close the dialog at once.
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+  std::string work;
+  for (int step = 0; step < 100; ++step) work += "    Answer is\r\n 9/ 6\r\n";
+  MessageBoxPrompt(nullptr).Show(work);
+  RECT screen{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+  EXPECT_GT(shown.bottom - shown.top, 0);
+  EXPECT_LE(shown.bottom - shown.top, screen.bottom - screen.top);
+  EXPECT_EQ(text, Widen(work));
+}
+
 TEST_F(Win32Window, AnAnswerHasATooltipOnlyWhenCutOff) {
   for (const std::string& text : {std::string("5"), std::string("2.16666666666667")}) {
     SetWindowTextW(Control("Text12"), Widen(text).c_str());
