@@ -372,6 +372,13 @@ class PageTest(unittest.TestCase):
                         self.driver.find_element("id", "prompt-ok").click()
                     self.assertFalse(prompt.is_displayed())
                     self.assertEqual(self.focused(), button)
+            # The work of many steps scrolls in a dialog that fits in the window.
+            self.open(URL + "#" + " %2B ".join(["1/2"] * 40))
+            self.driver.find_element("id", "ShowWork").click()
+            self.assertLessEqual(self.js("return document.getElementById('prompt')"
+                                         ".getBoundingClientRect().bottom"),
+                                 self.js("return innerHeight"))
+            self.keys(Keys.ESCAPE)
         finally:
             self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                         {"identifier": script["identifier"]})
