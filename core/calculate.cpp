@@ -1,5 +1,6 @@
 #include "calculate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -116,10 +117,6 @@ void RestoreNumerators(BoxPanel& boxes) {
 
 }  // namespace
 
-const char* FailureMessage(FailureKind kind) {
-  return kind == FailureKind::kDivisionByZero ? kDivideByZeroMessage : kTooLargeMessage;
-}
-
 void ClearAnswers(BoxPanel& boxes) {
   for (Box box : {Text7, Text8, Text9, Text10, Text11, Text12}) boxes.SetText(box, "");
 }
@@ -137,27 +134,35 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   transcript::OperandTexts t;
   for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) t[Index(box)] = boxes.Text(box);
   const auto text = [&t](Box box) -> std::string& { return t[Index(box)]; };
+  // Where decimals are written with a comma, a whole-number box takes it as the point too ("2,5"
+  // is 2.5); the transcript shows the box as typed.
+  std::optional<transcript::OperandTexts> typed;
+  if (sep == ',' &&
+      (text(Text1).find(',') != std::string::npos || text(Text4).find(',') != std::string::npos)) {
+    typed = t;
+    for (Box box : {Text1, Text4}) std::replace(text(box).begin(), text(box).end(), ',', '.');
+  }
 
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
   entry = text(Text2) + text(Text3) + text(Text5) + text(Text6);
   if (entry.find('-') != std::string::npos) {
-    prompt.Show(kNegativeSignMessage);
+    prompt.Show(CalculationWords().negative_sign);
     return;
   }
   for (char c : entry) {
     if (!IsDigit(c)) {
-      prompt.Show(kNonNumericMessage);
+      prompt.Show(CalculationWords().non_numeric);
       return;
     }
   }
   if (!IsWholeNumberEntry(text(Text1)) || !IsWholeNumberEntry(text(Text4))) {
-    prompt.Show(kNonNumericMessage);
+    prompt.Show(CalculationWords().non_numeric);
     return;
   }
   entry.clear();
   if (!OperandsInRange(t)) {
-    prompt.Show(kTooLargeMessage);
+    prompt.Show(CalculationWords().too_large);
     return;
   }
 
@@ -183,7 +188,12 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   num2 = ValOf(t, Text5);
   den2 = ValOf(t, Text6);
   m.Work.clear();  // keeps its storage for the next transcript
-  transcript::OperandsLine(m.Work, t, m.Operation);
+  if (typed) {
+    (*typed)[Index(Text2)] = text(Text2);  // with the sign moved, as t has it
+    (*typed)[Index(Text5)] = text(Text5);
+    for (Box box : {Text3, Text6}) (*typed)[Index(box)] = text(box);
+  }
+  transcript::OperandsLine(m.Work, typed ? *typed : t, m.Operation);
 
   // From here on an operation that fails (division by zero, a number beyond the double range)
   // ends the run: the answer boxes stay empty and the transcript ends with the message.
@@ -278,7 +288,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     boxes.SetText(Text11, BoxText(mixedDen, sep));
     boxes.SetText(Text12, BoxText(decimalValue, sep));
   } catch (const Failure& failure) {
-    const std::string message = FailureMessage(failure.kind());
+    const std::string& message = FailureMessage(failure.kind());
     ClearAnswers(boxes);
     RestoreNumerators(boxes);
     transcript::FailureLines(m.Work, message, answer_written);

@@ -1,11 +1,10 @@
 #include "transcript.h"
 
 #include "conversions.h"
+#include "words.h"
 
 namespace ondavi::transcript {
 namespace {
-
-constexpr char kAnswerHeading[] = "    Answer is";
 
 // Appends each part in turn, with no text built in between.
 template <typename... Parts>
@@ -24,7 +23,7 @@ void Fraction(std::string& work, const Value& num, const Value& den) {
 void OperandsLine(std::string& work, const OperandTexts& t, const std::string& operation) {
   // A lone CR breaks the line in a message box, so "Becomes" stands on a line of its own.
   Append(work, ' ', t[0], ' ', t[1], '/', t[2], "   ", operation, "   ", t[3], ' ', t[4], '/', t[5],
-         "\r    Becomes ", kLineEnd);
+         "\r    ", CalculationWords().becomes, ' ', kLineEnd);
 }
 
 void StepLine(std::string& work, const Value& num1, const Value& den1, const std::string& operation,
@@ -36,19 +35,19 @@ void StepLine(std::string& work, const Value& num1, const Value& den1, const std
 }
 
 void AnswerLines(std::string& work, const Value& num, const Value& den) {
-  Append(work, kAnswerHeading, kLineEnd);
+  Append(work, "    ", CalculationWords().answer_is, kLineEnd);
   Fraction(work, num, den);
 }
 
 void ReductionLines(std::string& work, double gcf, const Value& num, const Value& den) {
-  Append(work, kLineEnd, "    After Reduction by GCF");
+  Append(work, kLineEnd, "    ", CalculationWords().after_reduction);
   AppendStr(work, Value::Double(gcf));
   work += kLineEnd;
   Fraction(work, num, den);
 }
 
 void FailureLines(std::string& work, const std::string& message, bool answer_written) {
-  if (!answer_written) work += kAnswerHeading;
+  if (!answer_written) Append(work, "    ", CalculationWords().answer_is);
   Append(work, kLineEnd, message);
 }
 
