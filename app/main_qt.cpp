@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "module1.h"
 #include "stay_on_top.h"
 #include "stdio_terminal.h"
+#include "translation.h"
 
 namespace {
 
@@ -38,7 +40,8 @@ constexpr const char* kQtOptionsWithValue[] = {"platform",
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "sync",
                                     "nograb",  "dograb",      "testability"};
 constexpr ondavi::form::ToolkitOptions kQtOptions = {
-    kQtOptionsWithValue, kQtFlags, "Qt's own options, such as -platform NAME, are accepted too."};
+    kQtOptionsWithValue, kQtFlags,
+    N_("Qt's own options, such as -platform NAME, are accepted too.")};
 
 // Whether Qt has somewhere to open the window: a platform chosen by the user, or an X or
 // Wayland display to connect to. Without one, Qt would abort the program.
@@ -55,6 +58,10 @@ bool HasPlatform(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ondavi::form::ChooseLanguage(ondavi::form::EnvironmentLanguages([](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string(value ? value : "");
+  }));
   const ondavi::form::CommandLine command =
       ondavi::form::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc), kQtOptions);
   if (command.ask != ondavi::form::CommandLine::Ask::kWindow) {
@@ -62,10 +69,10 @@ int main(int argc, char** argv) {
     return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, kQtOptions, terminal);
   }
   if (!HasPlatform(argc, argv)) {
-    std::fputs(
-        "ondavi: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
-        "not set); 'ondavi --calculate PROBLEM' answers without one.\n",
-        stderr);
+    const std::string_view message = ondavi::form::Tr(
+        "there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
+        "are not set); 'ondavi --calculate PROBLEM' answers without one.");
+    std::fprintf(stderr, "ondavi: %.*s\n", static_cast<int>(message.size()), message.data());
     return 1;
   }
 

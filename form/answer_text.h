@@ -2,9 +2,11 @@
 
 // The answer boxes as text: in words, for a screen reader to speak after a calculation, and as
 // one line, for copying and for the command line.
+#include <array>
 #include <string>
 
 #include "box_panel.h"
+#include "translation.h"
 
 namespace ondavi::form {
 
@@ -16,8 +18,8 @@ inline std::string Unpadded(const BoxPanel& boxes, Box box) {
   return text;
 }
 
-// "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667". Boxes that hold nothing say
-// nothing.
+// "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667", in the user's language.
+// Boxes that hold nothing say nothing.
 inline std::string ResultAnnouncement(const BoxPanel& boxes) {
   const auto read = [&](Box box) { return Unpadded(boxes, box); };
   const std::string num = read(Box::Text7), den = read(Box::Text8);
@@ -26,17 +28,18 @@ inline std::string ResultAnnouncement(const BoxPanel& boxes) {
   std::string words;
   const auto add = [&](const std::string& part) {
     if (part.empty()) return;
-    if (!words.empty()) words += ", ";
+    // TRANSLATORS: between the parts of the answer that a screen reader says.
+    if (!words.empty()) words += Tr(", ");
     words += part;
   };
-  if (!num.empty()) add(num + " over " + den);
+  if (!num.empty()) add(TrArgs("%1 over %2", std::array{num, den}));
   const bool has_fraction = !mixed_num.empty() && mixed_num != "0";
   if (!whole.empty() && whole != "-0" && has_fraction) {
-    add("mixed number " + whole + " and " + mixed_num + " over " + mixed_den);
+    add(TrArgs("mixed number %1 and %2 over %3", std::array{whole, mixed_num, mixed_den}));
   } else if (!whole.empty() && whole != "-0") {
-    add("mixed number " + whole);
+    add(TrArgs("mixed number %1", std::array{whole}));
   }
-  if (!decimal.empty()) add("decimal " + decimal);
+  if (!decimal.empty()) add(TrArgs("decimal %1", std::array{decimal}));
   return words;
 }
 

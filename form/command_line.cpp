@@ -1,48 +1,53 @@
 #include "command_line.h"
 
+#include <array>
+
 #include "answer_text.h"
 #include "box_panel.h"
 #include "characters.h"
 #include "form_actions.h"
 #include "message_text.h"
 #include "module1.h"
+#include "translation.h"
 
 namespace ondavi::form {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-constexpr char kHelp[] =
-    "Usage: ondavi [options]\n"
-    "       ondavi [--work] [--calculate] PROBLEM\n"
-    "       ondavi [--work] --calculate -\n"
+// The help, in parts that translators translate whole, keeping their layout.
+constexpr char kUsage[] =
+    N_("Usage: ondavi [options]\n"
+       "       ondavi [--work] [--calculate] PROBLEM\n"
+       "       ondavi [--work] --calculate -\n");
+constexpr char kDescription[] = N_(
     "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
     "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
-    "number and a decimal. Given a problem, it prints the answer instead of opening a window.\n"
-    "\n"
+    "number and a decimal. Given a problem, it prints the answer instead of opening a window.\n");
+constexpr char kOptions[] = N_(
     "Options:\n"
     "  -h, --help           Displays this help.\n"
     "  -v, --version        Displays version information.\n"
     "  --calculate PROBLEM  Prints the answer to a whole problem, such as \"3 1/4 - 1 2/3\", as\n"
     "                       one line, without opening a window; with -, answers one problem a\n"
     "                       line from standard input.\n"
-    "  --work               With --calculate: prints the steps after each answer line.\n";
-
+    "  --work               With --calculate: prints the steps after each answer line.\n");
+constexpr char kExamplesHeading[] =
+    N_("A problem has any number of operators and brackets; x and / go before + and -.\n"
+       "Answer lines show the fraction, the mixed number and the decimal:\n");
 constexpr char kExamples[] =
-    "\n"
-    "A problem has any number of operators and brackets; x and / go before + and -.\n"
-    "Answer lines show the fraction, the mixed number and the decimal:\n"
     "  ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
     "  ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
-    "  ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n"
+    "  ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
+constexpr char kExitStatus[] = N_(
     "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
-    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n";
+    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n");
 
 // One line's calculation on the session that lives for the whole run; tells whether it answered.
 bool Answer(std::string_view line, bool work, FormActions& actions, const Module1& module,
             const BoxPanel& boxes, Terminal& terminal) {
   if (!actions.Solve(line)) {
-    terminal.Err("ondavi: " + std::string(line) + ": not a problem\n");
+    terminal.Err("ondavi: " + std::string(line) + ": " + std::string(Tr("not a problem")) + "\n");
     return false;
   }
   if (actions.Said().Shown()) {
@@ -129,14 +134,21 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
       const bool value_given = equals != std::string_view::npos;
       name = name.substr(0, equals);
       if (!value_given && IsOneOf(name, toolkit.flags)) continue;
-      if (!IsOneOf(name, toolkit.with_value)) return error("Unknown option '" + argument + "'.");
+      if (!IsOneOf(name, toolkit.with_value)) {
+        return error(TrArgs("Unknown option '%1'.", std::array{argument}));
+      }
       if (value_given) continue;
-      if (i + 1 == arguments.size()) return error("Missing value after '" + argument + "'.");
+      if (i + 1 == arguments.size()) {
+        return error(TrArgs("Missing value after '%1'.", std::array{argument}));
+      }
       ++i;
     }
   }
-  if (command.work && !calculate) return error("'--work' goes with '--calculate'.");
-  if (calculate && command.problem.empty()) return error("Missing value after '--calculate'.");
+  if (command.work && !calculate)
+    return error(std::string(Tr("'--work' goes with '--calculate'.")));
+  if (calculate && command.problem.empty()) {
+    return error(TrArgs("Missing value after '%1'.", std::array{std::string("--calculate")}));
+  }
   if (calculate) command.ask = CommandLine::Ask::kCalculate;
   return command;
 }
@@ -147,16 +159,19 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
   int status = 0;
   switch (command.ask) {
     case Ask::kHelp: {
-      std::string help = kHelp;
-      if (!toolkit.help.empty()) help += std::string(toolkit.help) + "\n";
-      terminal.Out(help + kExamples);
+      std::string help = std::string(Tr(kUsage)) + std::string(Tr(kDescription)) + "\n" +
+                         std::string(Tr(kOptions));
+      if (!toolkit.help.empty()) help += std::string(Tr(toolkit.help)) + "\n";
+      terminal.Out(help + "\n" + std::string(Tr(kExamplesHeading)) + kExamples +
+                   std::string(Tr(kExitStatus)));
       break;
     }
     case Ask::kVersion:
       terminal.Out("ondavi " + std::string(version) + "\n");
       break;
     case Ask::kUsageError:
-      terminal.Err("ondavi: " + command.error + "\nTry 'ondavi --help' for more information.\n");
+      terminal.Err("ondavi: " + command.error + "\n" +
+                   std::string(Tr("Try 'ondavi --help' for more information.")) + "\n");
       status = 2;
       break;
     case Ask::kCalculate:
@@ -166,7 +181,8 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
       break;
   }
   if (const std::string error = terminal.Finish(); !error.empty()) {
-    terminal.Err("ondavi: cannot write to standard output: " + error + "\n");
+    terminal.Err("ondavi: " + TrArgs("cannot write to standard output: %1", std::array{error}) +
+                 "\n");
     return 1;
   }
   return status;

@@ -1,5 +1,6 @@
 #include "form_actions.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "calculate.h"
 #include "problem.h"
 #include "transcript.h"
+#include "translation.h"
 
 namespace ondavi::form {
 namespace {
@@ -22,9 +24,10 @@ std::string_view CaptionOf(Action action) {
 // The line that names a step of a problem in its transcript: "Step 2 of 3: 1/2 + 1/4".
 std::string StepHeading(std::size_t step, std::size_t steps, const OperandTexts& first,
                         Action action, const OperandTexts& second) {
-  return "Step " + std::to_string(step + 1) + " of " + std::to_string(steps) + ": " +
-         WrittenOperand(first) + " " + std::string(CaptionOf(action)) + " " +
-         WrittenOperand(second);
+  const std::string calculation =
+      WrittenOperand(first) + " " + std::string(CaptionOf(action)) + " " + WrittenOperand(second);
+  return TrArgs("Step %1 of %2: %3",
+                std::array{std::to_string(step + 1), std::to_string(steps), calculation});
 }
 
 }  // namespace
@@ -82,14 +85,14 @@ const std::string& FormActions::LastResult() const {
 }
 
 bool FormActions::Solve(std::string_view line) {
-  const std::optional<Problem> problem = ReadProblem(line);
+  const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator());
   if (!problem) return false;
   if (problem->zero_denominator) {
     said_.Forget();
     last_clicked_ = Action::kNone;
     announcement_due_ = false;
-    last_result_ = kDivideByZeroMessage;
-    said_.Show(kDivideByZeroMessage);
+    last_result_ = CalculationWords().divide_by_zero;
+    said_.Show(last_result_);
     return true;
   }
   const std::size_t count = problem->steps.size();

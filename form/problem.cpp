@@ -104,12 +104,13 @@ char SymbolOf(char32_t c) {
 }
 
 // The line in the small alphabet above; nothing when it holds anything else.
-std::optional<std::string> Symbols(std::string_view line) {
+std::optional<std::string> Symbols(std::string_view line, bool decimal_comma) {
   // Plain ASCII, as typed on most keyboards, needs no decoding.
   if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
     std::string s(line.size(), '\0');
     for (std::size_t i = 0; i < line.size(); ++i) {
-      if (!(s[i] = SymbolOf(static_cast<unsigned char>(line[i])))) return std::nullopt;
+      const char c = decimal_comma && line[i] == ',' ? '.' : line[i];
+      if (!(s[i] = SymbolOf(static_cast<unsigned char>(c)))) return std::nullopt;
     }
     return s;
   }
@@ -118,6 +119,7 @@ std::optional<std::string> Symbols(std::string_view line) {
   std::string s;
   s.reserve(codes->size());
   for (char32_t c : *codes) {
+    if (decimal_comma && c == U',') c = U'.';
     if (const char symbol = SymbolOf(c)) {
       s += symbol;
       continue;
@@ -282,8 +284,8 @@ class Reader {
 
 }  // namespace
 
-std::optional<Problem> ReadProblem(std::string_view line) {
-  const std::optional<std::string> symbols = Symbols(line);
+std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator) {
+  const std::optional<std::string> symbols = Symbols(line, decimal_separator == ',');
   if (!symbols) return std::nullopt;
   return Reader(*symbols).Read();
 }

@@ -46,9 +46,10 @@ struct Problem {
 // full-width digits, operators and brackets, and the no-break, thin, figure and ideographic
 // spaces. A "/" operator needs a blank beside it, so that "1/2/3" is no problem rather than a
 // guess; nor is an operator without an operand, two operands side by side, an unbalanced or
-// empty bracket, a minus sign before a bracket, or text that is not UTF-8. Reads in time linear
-// in the length of the line.
-std::optional<Problem> ReadProblem(std::string_view line);
+// empty bracket, a minus sign before a bracket, or text that is not UTF-8. Where decimals are
+// written with a comma (`decimal_separator`), "2,5" is 2.5 too. Reads in time linear in the
+// length of the line.
+std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator = '.');
 
 // An operand as it is written: "3 1/4", "-1/4", "5", "1.5".
 std::string WrittenOperand(const OperandTexts& texts);

@@ -15,7 +15,8 @@ PROGRAM = sys.argv[1]
 RUNNER = sys.argv[2:]
 COMMAND = RUNNER + [PROGRAM]
 NO_DISPLAY = {k: v for k, v in os.environ.items()
-              if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+              if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                           "LC_MESSAGES", "LANG")}
 NO_DISPLAY["ONDAVI_NO_DISPLAY"] = "1"  # tells wine-run.sh to start no X server either
 
 # A problem as typed, and the answer line, or the message on standard error.
@@ -83,6 +84,23 @@ class CommandLineTest(unittest.TestCase):
                          ["ondavi: three quarters: not a problem",
                           "ondavi: 1 \ufffd\ufffd 2: not a problem"])
         self.assertEqual(done.returncode, 1)
+
+    def test_the_steps_and_messages_speak_the_users_language_and_the_answer_line_does_not(self):
+        for variables, becomes, refused in (
+                ({"LANGUAGE": "fr"}, "    Devient ", "ondavi: 1/2 / 0: Division par zéro impossible."),
+                ({"LANG": "de_DE.UTF-8"}, "    Wird zu ", "ondavi: 1/2 / 0: Durch null kann man nicht teilen."),
+                ({"LANGUAGE": "ja:fr", "LANG": "en_US.UTF-8"}, "    通分すると ",
+                 "ondavi: 1/2 / 0: 0 で割ることはできません。")):
+            with self.subTest(variables=variables):
+                done = subprocess.run(COMMAND + ["--calculate", "1 1/2 + 2/3", "--work"],
+                                      capture_output=True, env={**NO_DISPLAY, **variables},
+                                      timeout=120)
+                lines = done.stdout.decode().splitlines()
+                self.assertEqual(lines[0], "13/6 = 2 1/6 = 2.16666666666667")
+                self.assertEqual(lines[2], becomes)
+                done = subprocess.run(COMMAND + ["--calculate", "1/2 / 0"], capture_output=True,
+                                      env={**NO_DISPLAY, **variables}, timeout=120)
+                self.assertEqual(done.stderr.decode().strip(), refused)
 
     def test_work_follows_each_answer_in_lines_ending_in_lf(self):
         done = run(["--calculate", "1/2 + 1/6", "--work"])
