@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "console.h"
+#include "user_languages.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ int OpenWindow() {
 }  // namespace
 
 int main() {
+  ondavi::win32::ChooseUserLanguage();
   const ondavi::form::CommandLine command =
       ondavi::form::ReadCommandLine(ondavi::win32::CommandLineArguments());
   if (command.ask == ondavi::form::CommandLine::Ask::kWindow) return OpenWindow();

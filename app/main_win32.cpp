@@ -10,8 +10,10 @@
 #include "command_line.h"
 #include "console.h"
 #include "module1.h"
+#include "user_languages.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  ondavi::win32::ChooseUserLanguage();
   const ondavi::form::CommandLine command =
       ondavi::form::ReadCommandLine(ondavi::win32::CommandLineArguments());
   if (command.ask != ondavi::form::CommandLine::Ask::kWindow) {

@@ -23,6 +23,7 @@
 
 #include "answer_text.h"
 #include "form.h"
+#include "label_room.h"
 #include "message_box_prompt.h"
 #include "stay_on_top.h"
 #include "tooltip_place.h"
@@ -182,13 +183,13 @@ QWidget* Calculator::AddControl(const form::Control& control) {
       break;
     }
     case form::Kind::kCommandButton: {
-      auto* button = new QPushButton(Text(control.caption), Frame1);
+      auto* button = new QPushButton(Text(form::Tr(control.caption)), Frame1);
       button->setAutoDefault(false);
       widget = button;
       break;
     }
     case form::Kind::kLabel: {
-      auto* label = new QLabel(Text(control.caption), Frame1);
+      auto* label = new QLabel(Text(form::Tr(control.caption)), Frame1);
       label->setAlignment(
           (control.alignment == form::Alignment::kCentre ? Qt::AlignHCenter : Qt::AlignLeft) |
           Qt::AlignTop);
@@ -200,10 +201,17 @@ QWidget* Calculator::AddControl(const form::Control& control) {
       return nullptr;
   }
   widget->setObjectName(Text(control.name));
-  if (!control.accessible_name.empty()) widget->setAccessibleName(Text(control.accessible_name));
+  if (!control.accessible_name.empty()) {
+    widget->setAccessibleName(Text(form::Tr(control.accessible_name)));
+  }
   if (control.font == form::FontKind::kBold) widget->setFont(FontOf(form::kBoldFont));
   if (control.font == form::FontKind::kLarge) widget->setFont(FontOf(form::kLargeFont));
   PlaceAt(widget, control.place);
+  // A caption longer in the user's language than in English grows into the free space beside it.
+  if (control.kind == form::Kind::kLabel && widget->sizeHint().width() > widget->width()) {
+    const int room = form::Pixels(form::LabelRoom(control));
+    widget->resize(std::min(widget->sizeHint().width(), room), widget->height());
+  }
   return widget;
 }
 

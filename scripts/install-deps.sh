@@ -22,6 +22,8 @@ if [ "${1:-all}" = all ]; then
     googletest libgtest-dev libbenchmark-dev
     # the batch benchmark: peak memory of the program alone
     time
+    # Chinese and Japanese glyphs for the translated windows' tests and screenshots
+    fonts-wqy-microhei fonts-ipafont-gothic
     # headless window tests, screenshots and the stay-on-top check
     xvfb xauth x11-utils imagemagick xdotool openbox xclip
     # the Windows program: cross-compiler, and Wine to run its tests

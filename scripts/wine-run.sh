@@ -18,6 +18,15 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot --init >/dev/null 2>&1
   wineserver -w
 fi
+# Chinese and Japanese glyphs come from the system's fonts, linked behind the face Wine draws
+# dialogs in here (MS Shell Dlg becomes Liberation Sans), as Windows links its own CJK fonts.
+if [ ! -f "$WINEPREFIX/.cjk-linked" ]; then
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v "Liberation Sans" /t REG_MULTI_SZ \
+    /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0ipag.ttf,IPAGothic' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.cjk-linked"
+fi
 set +e
 wine "$@"
 status=$?

@@ -73,11 +73,12 @@ inline const char* PartName(form::Part part) {
 inline std::string Control(const form::Control& c) {
   const form::Place p = c.place;
   return "{\"name\":" + Quoted(c.name) + ",\"kind\":\"" + KindName(c.kind) +
-         "\",\"caption\":" + Quoted(c.caption) + ",\"place\":[" + std::to_string(p.left) + "," +
-         std::to_string(p.top) + "," + std::to_string(p.width) + "," + std::to_string(p.height) +
-         "],\"tabIndex\":" + std::to_string(c.tab_index) + ",\"font\":\"" + FontName(c.font) +
+         "\",\"caption\":" + Quoted(form::Tr(c.caption)) + ",\"place\":[" + std::to_string(p.left) +
+         "," + std::to_string(p.top) + "," + std::to_string(p.width) + "," +
+         std::to_string(p.height) + "],\"tabIndex\":" + std::to_string(c.tab_index) +
+         ",\"font\":\"" + FontName(c.font) +
          "\",\"centred\":" + (c.alignment == form::Alignment::kCentre ? "true" : "false") +
-         ",\"accessibleName\":" + Quoted(c.accessible_name) +
+         ",\"accessibleName\":" + Quoted(form::Tr(c.accessible_name)) +
          ",\"box\":" + (c.box ? std::to_string(static_cast<int>(*c.box)) : "null") +
          ",\"answer\":" + (c.answer ? "true" : "false") +
          ",\"digitsOnly\":" + (TakesDigitsOnly(c) ? "true" : "false") +

@@ -5,10 +5,13 @@
 #include <emscripten/emscripten.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "form_json.h"
 #include "message_text.h"
 #include "page_session.h"
+#include "translation.h"
 
 namespace {
 
@@ -32,9 +35,32 @@ const char* Returned(std::string text) {
   return ReturnedText().c_str();
 }
 
+// The page's own texts that ondavi_translate gives in the user's language.
+[[maybe_unused]] constexpr const char* kPageTexts[] = {
+    N_("OK"),
+};
+
 }  // namespace
 
 extern "C" {
+
+// The user's languages in order of preference, one a line in the buffer: the form, Show Work
+// and the messages follow the first with a catalog. Returns the language chosen ("en").
+EMSCRIPTEN_KEEPALIVE const char* ondavi_choose_language() {
+  std::vector<std::string> preferences;
+  std::string_view rest = Buffer();
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    preferences.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  return Returned(std::string(ondavi::form::ChooseLanguage(preferences)));
+}
+
+// The page's own text in the buffer, in the language chosen: one of kPageTexts.
+EMSCRIPTEN_KEEPALIVE const char* ondavi_translate() {
+  return Returned(std::string(ondavi::form::Tr(Buffer())));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* ondavi_form() {
   return Returned(ondavi::web::FormJson());

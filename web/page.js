@@ -49,7 +49,22 @@
     message: () => taken(module._ondavi_message()),
     messageLines: () => taken(module._ondavi_message_lines()),
     lastResult: () => taken(module._ondavi_last_result()),
+    chooseLanguage: (languages) => {
+      put(languages.join("\n"));
+      return taken(module._ondavi_choose_language());
+    },
+    translate: (text) => {
+      put(text);
+      return taken(module._ondavi_translate());
+    },
   };
+  // The user's language: ?lang=fr in the address (for a shared link), or the browser's own
+  // languages in order of preference; the form, Show Work and the messages follow it.
+  const asked = new URLSearchParams(location.search).get("lang");
+  const preferred = asked ? [asked] : navigator.languages || [navigator.language || "en"];
+  const language = api.chooseLanguage(preferred).replace("_", "-");
+  document.documentElement.lang = language;
+  document.getElementById("prompt-ok").textContent = api.translate("OK");
   const form = JSON.parse(api.form());
   const client = document.getElementById("client");
   const announcement = document.getElementById("announcement");
@@ -169,7 +184,7 @@
   // browser cannot format in leaves the point.
   let separator = ".";
   try {
-    const decimal = new Intl.NumberFormat(navigator.language)
+    const decimal = new Intl.NumberFormat(asked || navigator.language)
       .formatToParts(1.5)
       .find((part) => part.type === "decimal");
     if (decimal && decimal.value.length === 1 && decimal.value.charCodeAt(0) < 128) {

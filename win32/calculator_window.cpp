@@ -3,12 +3,15 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "accessible_text.h"
 #include "answer_text.h"
+#include "edit_box_panel.h"
+#include "label_room.h"
 #include "message_box_prompt.h"
 #include "text_conversion.h"
 
@@ -207,12 +210,12 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
         boxes_[static_cast<std::size_t>(*c.box) - 1] = control;
         break;
       case form::Kind::kCommandButton:
-        control =
-            CreateChild(instance, hwnd_, 0, L"BUTTON", c.caption, WS_TABSTOP | BS_PUSHBUTTON, id);
+        control = CreateChild(instance, hwnd_, 0, L"BUTTON", form::Tr(c.caption),
+                              WS_TABSTOP | BS_PUSHBUTTON, id);
         break;
       case form::Kind::kLabel:
         control = CreateChild(
-            instance, hwnd_, 0, L"STATIC", c.caption,
+            instance, hwnd_, 0, L"STATIC", form::Tr(c.caption),
             SS_NOPREFIX | (c.alignment == form::Alignment::kCentre ? SS_CENTER : SS_LEFT), id);
         break;
       case form::Kind::kShape:
@@ -221,7 +224,7 @@ void CalculatorWindow::CreateControls(HINSTANCE instance) {
       case form::Kind::kFrame:
         break;
     }
-    if (!c.accessible_name.empty()) SetAccessibleName(control, Widen(c.accessible_name));
+    if (!c.accessible_name.empty()) SetAccessibleName(control, Widen(form::Tr(c.accessible_name)));
     controls_[i] = control;
   }
   frame_ = CreateChild(instance, hwnd_, 0, L"BUTTON", form::kFrame1.caption,
@@ -247,6 +250,22 @@ void CalculatorWindow::CreateTooltip(HINSTANCE instance) {
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, static_cast<int>(dpi_), 96));
 }
 
+namespace {
+
+// The width of a control's text in a font, in pixels.
+int TextWidth(HWND control, HFONT font) {
+  const std::wstring text = WindowText(control);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+}  // namespace
+
 void CalculatorWindow::LayOut(UINT dpi) {
   dpi_ = dpi;
   Fonts previous = fonts_;  // freed once no control uses them
@@ -262,12 +281,16 @@ void CalculatorWindow::LayOut(UINT dpi) {
   SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.message), TRUE);
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     const form::Control& c = form::kControls[i];
-    MoveWindow(controls_[i], Px(f.left, dpi) + Px(c.place.left, dpi),
-               Px(f.top, dpi) + Px(c.place.top, dpi), Px(c.place.width, dpi),
-               Px(c.place.height, dpi), TRUE);
     HFONT font = c.font == form::FontKind::kBold    ? fonts_.bold
                  : c.font == form::FontKind::kLarge ? fonts_.large
                                                     : fonts_.message;
+    int width = Px(c.place.width, dpi);
+    // A caption longer in the user's language than in English grows into the free space beside it.
+    if (c.kind == form::Kind::kLabel) {
+      width = std::max(width, std::min(TextWidth(controls_[i], font), Px(form::LabelRoom(c), dpi)));
+    }
+    MoveWindow(controls_[i], Px(f.left, dpi) + Px(c.place.left, dpi),
+               Px(f.top, dpi) + Px(c.place.top, dpi), width, Px(c.place.height, dpi), TRUE);
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   if (tooltip_) {

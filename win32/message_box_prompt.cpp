@@ -7,6 +7,7 @@
 #include "form.h"
 #include "message_text.h"
 #include "text_conversion.h"
+#include "translation.h"
 
 namespace ondavi::win32 {
 namespace {
@@ -53,7 +54,7 @@ std::vector<WORD> LongTextTemplate(std::wstring_view title) {
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 7, 7, 266, 184, kTextId, 0x0081, L"");
   add_control(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 215, 198, 58, 15, IDOK,
-              0x0080, L"OK");
+              0x0080, Widen(form::Tr("OK")));
   return t;
 }
 

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,7 +16,9 @@
 #include "description_steps.h"
 #include "message_box_prompt.h"
 #include "stay_on_top.h"
+#include "translation.h"
 #include "window_test_support.h"
+#include "words.h"
 
 using ondavi::testing::BoxOf;
 using ondavi::testing::Child;
@@ -108,6 +111,42 @@ class BehaviourTest : public QObject {
       QVERIFY(work.find("\r\n 5/ 6\r\n\r\nStep 2 of 2: 5/6 x 3/4\r\n") != std::string::npos);
       QVERIFY(work.ends_with("\r\n 5/ 8"));
     }
+  }
+
+  // In every language a message and Show Work's words are the catalog's; in a comma locale the
+  // whole-number box takes "2,5".
+  void messagesAndWorkSpeakTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const std::string_view language : ondavi::form::CatalogLanguages()) {
+      QTest::newRow(std::string(language).c_str())
+          << QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size()));
+    }
+  }
+  void messagesAndWorkSpeakTheLanguage() {
+    QFETCH(QString, language);
+    ondavi::form::ChooseLanguage(std::vector<std::string>{language.toStdString()});
+    const ondavi::Words words = ondavi::CalculationWords();  // a copy: English again below
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click("Add");
+    Click("ShowWork");
+    Enter({"", "1", "2", "", "", ""});
+    Click("Divide");
+    ondavi::form::ChooseLanguage({});
+    QCOMPARE(prompt_.shown.size(), std::size_t{2});
+    QCOMPARE(prompt_.shown[0], " 1 1/2   +    2/3\r    " + words.becomes +
+                                   " \r\n 9/ 6   +   4/ 6\r\n    " + words.answer_is +
+                                   "\r\n 13/ 6");
+    QVERIFY(words.becomes != ondavi::kBecomes && words.answer_is != ondavi::kAnswerIs);
+    QCOMPARE(prompt_.shown[1], words.divide_by_zero);
+    QVERIFY(words.divide_by_zero != ondavi::kDivideByZeroMessage);
+  }
+  void aGermanLocaleTakesTheDecimalComma() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Enter({"2,5", "", "", "", "1", "3"});
+    Click("Add");
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(Boxes().mid(6), (QStringList{"17", "6", "2", "5", "6", "2,83333333333333"}));
+    QVERIFY(prompt_.shown.empty());
   }
 
   // Copy in an answer box copies the selection, or with nothing selected the answer line.

@@ -1,14 +1,23 @@
 // The window's controls: names, kinds, captions, places, fonts, focus order and answer boxes.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "calculator.h"
+#include "label_room.h"
+#include "translation.h"
 #include "window_test_support.h"
 
 using ondavi::testing::Child;
@@ -24,6 +33,49 @@ class LayoutTest : public QObject {
  private slots:
   void init() { window_ = new ondavi::Calculator(module_, &prompt_); }
   void cleanup() { delete window_; }
+
+  // In every language each caption is the catalog's and shows whole inside its control, a label
+  // growing into the free space beside it at most; every control stays where the form puts it,
+  // and the language's script has a font to draw it in.
+  void everyLanguageCaptionsEveryControlWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QStringLiteral("en");
+    for (const std::string_view language : ondavi::form::CatalogLanguages()) {
+      QTest::newRow(std::string(language).c_str())
+          << QString::fromLatin1(language.data(), language.size());
+    }
+  }
+  void everyLanguageCaptionsEveryControlWhole() {
+    QFETCH(QString, language);
+    ondavi::form::ChooseLanguage(std::vector<std::string>{language.toStdString()});
+    ondavi::Calculator window(module_, &prompt_);
+    for (const ondavi::form::Control& control : ondavi::form::kControls) {
+      if (control.caption.size() < 2) continue;
+      auto* widget =
+          Child<QWidget>(window, QString::fromLatin1(control.name.data(), control.name.size()));
+      const std::string_view caption = ondavi::form::Tr(control.caption);
+      const QString text = widget->property("text").toString();
+      QCOMPARE(text, QString::fromUtf8(caption.data(), caption.size()));
+      int room = widget->width();
+      if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+      }
+      QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+      QVERIFY(widget->width() <= ondavi::form::Pixels(ondavi::form::LabelRoom(control)));
+      QCOMPARE(widget->pos(), QPoint(control.place.left / 15, control.place.top / 15));
+    }
+    const std::map<QString, QFontDatabase::WritingSystem> scripts = {
+        {QStringLiteral("zh_CN"), QFontDatabase::SimplifiedChinese},
+        {QStringLiteral("ja"), QFontDatabase::Japanese},
+        {QStringLiteral("ru"), QFontDatabase::Cyrillic}};
+    if (const auto script = scripts.find(language); script != scripts.end()) {
+      QVERIFY2(!QFontDatabase::families(script->second).isEmpty(), "no font for the script");
+    }
+    ondavi::form::ChooseLanguage({});
+  }
 
   void windowHasItsCaptionAndFixedClientArea() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Free Ondavi - Pellworth"));

@@ -19,9 +19,11 @@
 #include "description_steps.h"
 #include "edit_box_panel.h"
 #include "form.h"
+#include "label_room.h"
 #include "message_box_prompt.h"
 #include "recording_prompt.h"
 #include "text_conversion.h"
+#include "translation.h"
 
 namespace ondavi::win32 {
 namespace {
@@ -399,6 +401,55 @@ TEST_F(Win32Window, AnswersAndTheFrameFollowTheColourScheme) {
 }
 
 // What the tooltip of an answer box says when asked: nothing for a text that fits the box.
+// In every language, at 96 and 144 dpi: each caption is the catalog's and shows whole inside its
+// control (a label growing into the free space beside it at most), and a message and Show Work's
+// words are the catalog's too.
+TEST(Win32Languages, EveryCaptionIsTranslatedAndWhole) {
+  std::vector<std::string> languages = {"en"};
+  for (const std::string_view language : form::CatalogLanguages()) languages.emplace_back(language);
+  for (const std::string& language : languages) {
+    form::ChooseLanguage(std::vector<std::string>{language});
+    Module1 module;
+    testing::RecordingPrompt prompt;
+    CalculatorWindow window(GetModuleHandleW(nullptr), module, &prompt);
+    for (const UINT dpi : {96u, 144u}) {
+      RECT place{};
+      GetWindowRect(window.hwnd(), &place);
+      SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&place));
+      for (const form::Control& control : form::kControls) {
+        if (control.caption.size() < 2) continue;
+        SCOPED_TRACE(language + " " + std::string(control.name) + " " + std::to_string(dpi));
+        const HWND hwnd = window.Control(control.name);
+        const std::wstring text = WindowText(hwnd);
+        EXPECT_EQ(text, Widen(form::Tr(control.caption)));
+        const HDC dc = GetDC(hwnd);
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, previous);
+        ReleaseDC(hwnd, dc);
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const int margins = control.kind == form::Kind::kCommandButton ? MulDiv(6, dpi, 96) : 0;
+        EXPECT_LE(size.cx + margins, client.right);
+        EXPECT_LE(client.right, MulDiv(form::LabelRoom(control), dpi, 1440) + 1);
+      }
+    }
+    SendMessageW(window.Control("Divide"), BM_CLICK, 0, 0);  // 0/1 / 0/1
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0], CalculationWords().divide_by_zero);
+    EXPECT_EQ(language == "en", prompt.shown[0] == kDivideByZeroMessage);
+    SetWindowTextW(window.Control("Text2"), L"1");
+    SetWindowTextW(window.Control("Text3"), L"2");
+    SendMessageW(window.Control("Add"), BM_CLICK, 0, 0);
+    EXPECT_NE(module.Work.find("    " + CalculationWords().becomes + " \r\n"), std::string::npos);
+    EXPECT_EQ(language == "en", CalculationWords().answer_is == kAnswerIs);
+  }
+  form::ChooseLanguage({});
+}
+
 // Show Work after a problem of many steps: a message box would be taller than the screen and its
 // OK out of reach, so the work scrolls in a dialog that fits, and OK closes it.
 TEST(Win32Prompt, WorkTooLongForTheScreenScrollsInADialogThatFits) {
