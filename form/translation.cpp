@@ -134,6 +134,7 @@ std::string_view Language() {
 }
 
 std::string_view Tr(std::string_view english) {
+  if (english.empty()) return english;  // the catalog's header stands under the empty text
   const std::string_view translated = MoCatalog(Current().catalog).Find(english);
   return translated.empty() ? english : translated;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form.h"
+#include "label_room.h"
 
 namespace ondavi::web {
 namespace json {
@@ -82,7 +83,9 @@ inline std::string Control(const form::Control& c) {
          ",\"box\":" + (c.box ? std::to_string(static_cast<int>(*c.box)) : "null") +
          ",\"answer\":" + (c.answer ? "true" : "false") +
          ",\"digitsOnly\":" + (TakesDigitsOnly(c) ? "true" : "false") +
-         ",\"action\":" + std::to_string(static_cast<int>(c.action)) + ",\"narrow\":" +
+         ",\"action\":" + std::to_string(static_cast<int>(c.action)) + ",\"room\":" +
+         std::to_string(c.kind == form::Kind::kLabel ? form::LabelRoom(c) : p.width) +
+         ",\"narrow\":" +
          (c.narrow.row < 0 ? std::string("null")
                            : "{\"row\":" + std::to_string(c.narrow.row) +
                                  ",\"group\":" + std::to_string(c.narrow.group) + ",\"part\":\"" +

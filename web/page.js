@@ -162,6 +162,7 @@
     if (control.accessibleName) element.setAttribute("aria-label", control.accessibleName);
     if (control.font !== "default") element.style.setProperty("--font", fontOf(control.font));
     place(element, control.place);
+    element.style.setProperty("--room", px(control.room));
     if (!control.narrow) {
       frame.insertBefore(element, legend.nextSibling); // the outlines, beneath the controls
       continue;

@@ -83,6 +83,7 @@ TEST_F(Translation, EveryCatalogSpeaksEveryTextOfTheForm) {
       if (alike.contains({std::string(language), text})) continue;
       EXPECT_NE(Tr(text), text) << language;
     }
+    EXPECT_EQ(Tr(""), "") << language;  // not the catalog's header
     const Words& words = CalculationWords();
     for (const auto& [english, translated] : {std::pair{kNegativeSignMessage, words.negative_sign},
                                               {kNonNumericMessage, words.non_numeric},

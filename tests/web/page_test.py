@@ -718,6 +718,51 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.js("return document.getElementById('Add').textContent"),
                                  "+")
 
+    def test_every_language_captions_every_control_whole_and_speaks_its_words(self):
+        """?lang=LANG: the catalog's captions, whole inside their controls and overlapping none,
+        on a desktop and on a phone; a message and Show Work's words; <html lang>."""
+        phone = chromium.start(360, 740, mobile=True)
+        try:
+            for language in ["en"] + LANGUAGES:
+                words = catalog(language)
+                for driver in (self.driver, phone):
+                    with self.subTest(language=language, phone=driver is phone):
+                        chromium.open_page(driver, f"{URL}?lang={language}")
+                        self.assertEqual(driver.execute_script(
+                            "return document.documentElement.lang"), language.replace("_", "-"))
+                        g = driver.execute_script(GEOMETRY)
+                        self.assertEqual(g["overlaps"], [])
+                        shown = driver.execute_script(
+                            "return window.ondavi.form.controls.filter(c => c.caption.length > 1)"
+                            ".map(c => { const e = document.getElementById(c.name); return "
+                            "[c.name, e.textContent, e.scrollWidth <= e.clientWidth + 1]; })")
+                        for name, text, whole in shown:
+                            english = ENGLISH_CAPTIONS[name]
+                            self.assertEqual(text, words.get((None, english), english), name)
+                            self.assertTrue(whole, (name, text))
+                        driver.execute_script(ENTER, ["1", "1", "2", "", "2", "3"])
+                        driver.find_element("id", "Add").click()
+                        driver.find_element("id", "ShowWork").click()
+                        work = driver.execute_script(
+                            "return document.getElementById('prompt-text').textContent")
+                        becomes = words.get(("transcript", "Becomes"), "Becomes")
+                        self.assertIn(f"\n    {becomes} \n", work)
+                        ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+                        driver.execute_script(ENTER, ["", "1", "2", "", "", ""])
+                        driver.find_element("id", "Divide").click()
+                        self.assertEqual(driver.execute_script(
+                            "return document.getElementById('prompt-text').textContent"),
+                            words.get(("message", "Cannot divide by zero."),
+                                      "Cannot divide by zero."))
+                        ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+        finally:
+            phone.quit()
+        # A comma locale: the whole-number box takes "2,5".
+        chromium.open_page(self.driver, URL + "?lang=de")
+        self.enter(["2,5", "", "", "", "1", "3"])
+        self.driver.find_element("id", "Add").click()
+        self.assertEqual(self.boxes()[6:], ["17", "6", "2", "5", "6", "2,83333333333333"])
+
     def test_the_page_answers_as_the_native_core_does(self):
         clicks = random_clicks(3000)
         native = run_natively(clicks)
@@ -755,6 +800,32 @@ class PageTest(unittest.TestCase):
                                  expected[:13] + [lines if shown else ""], (action, texts))
         finally:
             phone.quit()
+
+
+PO = pathlib.Path(__file__).resolve().parents[2] / "po"
+LANGUAGES = [line.strip() for line in (PO / "LINGUAS").read_text().splitlines()
+             if line.strip() and not line.startswith("#")]
+ENGLISH_CAPTIONS = {"Label2": "Mixed Number", "Label3": "Decimal", "Label4": "Answer",
+                    "cls": "clear", "Label5": "Fraction1", "Label6": "Fraction2",
+                    "ShowWork": "Show Work"}
+
+
+def catalog(language):
+    """{(context, English): translation} from po/LANGUAGE.po; nothing for English."""
+    if language == "en":
+        return {}
+    words = {}
+    for block in (PO / f"{language}.po").read_text(encoding="utf-8").split("\n\n"):
+        fields, current = {}, None
+        for line in block.splitlines():
+            if line.startswith(("msgctxt ", "msgid ", "msgstr ")):
+                current, _, rest = line.partition(" ")
+                fields[current] = rest[1:-1]
+            elif line.startswith('"') and current:
+                fields[current] += line[1:-1]
+        if fields.get("msgid") and fields.get("msgstr"):
+            words[(fields.get("msgctxt"), fields["msgid"])] = fields["msgstr"]
+    return words
 
 
 class FlakyHandler(http.server.SimpleHTTPRequestHandler):
