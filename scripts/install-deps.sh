@@ -9,6 +9,8 @@ set -euo pipefail
 packages=(
   # toolchain and build
   g++ cmake ninja-build pkg-config
+  # the translation catalogs: msgfmt compiles them into the programs
+  gettext
   # the window
   qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
 )
