@@ -18,6 +18,7 @@ NO_DISPLAY = {k: v for k, v in os.environ.items()
               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
                            "LC_MESSAGES", "LANG")}
 NO_DISPLAY["ONDAVI_NO_DISPLAY"] = "1"  # tells wine-run.sh to start no X server either
+NO_DISPLAY["LANG"] = "C.UTF-8"  # English, and UTF-8 arguments, which Wine reads by the locale
 
 # A problem as typed, and the answer line, or the message on standard error.
 PROBLEMS = [
