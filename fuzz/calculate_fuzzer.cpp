@@ -130,7 +130,9 @@ std::optional<std::pair<i128, i128>> Operand(std::string_view whole, std::string
   if (whole.empty()) return std::pair{fn, fd};
   const bool negative = whole[0] == '-';
   const auto w = WholeFraction(negative ? whole.substr(1) : whole);
-  if (!w) return std::nullopt;
+  // A whole part of 2^53 or more over either line is refused before anything is formed; beyond
+  // it the products below would not fit 128 bits either.
+  if (!w || !(Abs(w->first) < kExactLimit) || !(w->second < kExactLimit)) return std::nullopt;
   const i128 improper = w->first * fd + fn * w->second;
   return std::pair{negative ? -improper : improper, fd * w->second};
 }
