@@ -8,8 +8,6 @@
 namespace ondavi {
 namespace {
 
-constexpr std::size_t kBlock = 64 * 1024;
-
 // Writes all of the text; returns errno when that fails.
 int WriteAll(int fd, std::string_view text) {
   while (!text.empty()) {
@@ -23,14 +21,12 @@ int WriteAll(int fd, std::string_view text) {
 
 }  // namespace
 
-StdioTerminal::StdioTerminal() : interactive_(::isatty(STDIN_FILENO) == 1) {
-  out_.reserve(2 * kBlock);
-}
+StdioTerminal::StdioTerminal() : interactive_(::isatty(STDIN_FILENO) == 1) {}
 
 bool StdioTerminal::ReadLine(std::string& line) {
   while (!in_.NextLine(line)) {
     if (ended_) return in_.LastLine(line);
-    if (interactive_) WriteOut();  // the person sees each answer before typing the next line
+    if (interactive_) Flush();  // the person sees each answer before typing the next line
     char* room = in_.Room(kBlock);
     ssize_t got = 0;
     do {
@@ -42,27 +38,13 @@ bool StdioTerminal::ReadLine(std::string& line) {
   return true;
 }
 
-void StdioTerminal::Out(std::string_view text) {
-  out_ += text;
-  if (out_.size() >= kBlock) WriteOut();
+std::string StdioTerminal::WriteOutput(std::string_view text) {
+  const int error = WriteAll(STDOUT_FILENO, text);
+  return error ? std::strerror(error) : std::string();
 }
 
-void StdioTerminal::Err(std::string_view text) {
-  WriteOut();
+void StdioTerminal::WriteError(std::string_view text) {
   WriteAll(STDERR_FILENO, text);
-}
-
-std::string StdioTerminal::Finish() {
-  WriteOut();
-  return out_error_;
-}
-
-void StdioTerminal::WriteOut() {
-  if (out_.empty()) return;
-  if (out_error_.empty()) {
-    if (const int error = WriteAll(STDOUT_FILENO, out_)) out_error_ = std::strerror(error);
-  }
-  out_.clear();
 }
 
 }  // namespace ondavi

@@ -7,7 +7,7 @@
 namespace ondavi::win32 {
 namespace {
 
-constexpr std::size_t kBlock = 64 * 1024;
+constexpr std::size_t kBlock = form::BufferedTerminal::kBlock;
 
 bool Usable(HANDLE handle) {
   return handle != nullptr && handle != INVALID_HANDLE_VALUE;
@@ -71,36 +71,21 @@ Console::Console() {
     if (!Usable(err_)) err_ = open(L"CONOUT$");
   }
   in_is_console_ = IsConsole(in_);
-  held_.reserve(2 * kBlock);
 }
 
-void Console::Out(std::string_view text) {
-  held_ += text;
-  if (held_.size() >= kBlock) WriteOut();
+std::string Console::WriteOutput(std::string_view text) {
+  const DWORD error = Write(out_, text);
+  return error ? SystemMessage(error) : std::string();
 }
 
-void Console::Err(std::string_view text) {
-  WriteOut();
+void Console::WriteError(std::string_view text) {
   Write(err_, text);
-}
-
-std::string Console::Finish() {
-  WriteOut();
-  return out_error_;
-}
-
-void Console::WriteOut() {
-  if (held_.empty()) return;
-  if (out_error_.empty()) {
-    if (const DWORD error = Write(out_, held_)) out_error_ = SystemMessage(error);
-  }
-  held_.clear();
 }
 
 bool Console::ReadMore() {
   if (!Usable(in_)) return false;
   if (in_is_console_) {
-    WriteOut();  // the person sees each answer before typing the next line
+    Flush();  // the person sees each answer before typing the next line
     wchar_t buffer[4096];
     DWORD read = 0;
     // Typed at the console: UTF-16, whatever its code page. Ctrl+Z at the start of a line ends

@@ -11,29 +11,25 @@
 #include <string_view>
 #include <vector>
 
-#include "command_line.h"
+#include "buffered_terminal.h"
 #include "line_buffer.h"
 
 namespace ondavi::win32 {
 
-class Console : public form::Terminal {
+class Console : public form::BufferedTerminal {
  public:
   Console();
   bool ReadLine(std::string& line) override;
-  void Out(std::string_view text) override;
-  void Err(std::string_view text) override;
-  std::string Finish() override;
 
  private:
-  void WriteOut();
+  std::string WriteOutput(std::string_view text) override;
+  void WriteError(std::string_view text) override;
   bool ReadMore();  // false at the end of the input
 
   HANDLE in_, out_, err_;
   bool in_is_console_ = false;
   form::LineBuffer in_read_;  // read but not yet returned
   bool ended_ = false;
-  std::string held_;       // written to standard output but not yet sent
-  std::string out_error_;  // why standard output failed, once it has
 };
 
 // The program's arguments, without its name, in UTF-8.
