@@ -167,29 +167,18 @@ int RadixPrefix(std::string_view s) {
   return 0;
 }
 
-// The decimal digits of |d| rounded to 15 significant digits, without trailing zeros, and the
-// decimal exponent of the first digit.
+// Decimal digits without trailing zeros (at least one, at most the 17 that tell any two doubles
+// apart) and the decimal exponent of the first digit.
 struct Digits {
-  std::array<char, kSignificantDigits> mantissa{};  // at least one digit, no trailing zeros
+  std::array<char, 17> mantissa{};
   std::size_t size = 0;
   int exponent = 0;
   std::string_view Text() const { return {mantissa.data(), size}; }
 };
 
-std::string_view Scientific(double d, std::array<char, 64>& buffer) {
-#if defined(__cpp_lib_to_chars)
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d,
-                                    std::chars_format::scientific, kSignificantDigits - 1);
-  return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
-#else
-  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", kSignificantDigits - 1, d);
-  return {buffer.data(), static_cast<std::size_t>(length)};
-#endif
-}
-
-Digits SignificantDigits(double d) {
-  std::array<char, 64> buffer{};
-  const std::string_view text = Scientific(std::fabs(d), buffer);
+// The digits and exponent of a number in exponent form, as to_chars and printf write it
+// ("8.33333333333333e-01").
+Digits DigitsOf(std::string_view text) {
   const std::size_t e = text.find('e');
   Digits digits;
   for (char c : text.substr(0, e)) {
@@ -199,6 +188,53 @@ Digits SignificantDigits(double d) {
   std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                   digits.exponent);
   return digits;
+}
+
+// Digits rounded half up to 15, or nothing when they stop exactly half-way ("…5" as the 16th and
+// last digit), where only the exact value they were taken from can tell which way to go.
+std::optional<Digits> RoundedToSignificant(Digits digits) {
+  const std::size_t kept = kSignificantDigits;
+  if (digits.size <= kept) return digits;
+  const char next = digits.mantissa[kept];
+  if (next == '5' && digits.size == kept + 1) return std::nullopt;
+  digits.size = kept;
+  if (next >= '5') {  // up, carrying through nines
+    while (digits.size > 0 && digits.mantissa[digits.size - 1] == '9') --digits.size;
+    if (digits.size == 0) {
+      digits.mantissa[0] = '0';
+      ++digits.exponent;
+      digits.size = 1;
+    }
+    ++digits.mantissa[digits.size - 1];
+  }
+  while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
+  return digits;
+}
+
+// The decimal digits of |d| rounded to 15 significant digits. They come from the shortest digits
+// that read back as d, which are far quicker to find than 15 digits of d's whole binary value,
+// and give the same: with 15 or fewer they are d's own 15 digits (15-digit decimals lie further
+// apart than a double's rounding interval is wide, so no other one is nearer d), and no point
+// half-way between two 15-digit decimals lies between d and longer ones (it would have been
+// shorter, or nearer d), so that rounding them rounds d, unless they stop on such a point.
+Digits SignificantDigits(double d) {
+  std::array<char, 64> buffer{};
+  const double magnitude = std::fabs(d);
+#if defined(__cpp_lib_to_chars)
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                              std::chars_format::scientific);
+  if (const std::optional<Digits> digits = RoundedToSignificant(
+          DigitsOf({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}))) {
+    return *digits;
+  }
+  result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                         std::chars_format::scientific, kSignificantDigits - 1);
+  return DigitsOf({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())});
+#else
+  const int length =
+      std::snprintf(buffer.data(), buffer.size(), "%.*e", kSignificantDigits - 1, magnitude);
+  return DigitsOf({buffer.data(), static_cast<std::size_t>(length)});
+#endif
 }
 
 // |d| in 15 significant digits, positional or in exponent form, appended to `out`.

@@ -24,5 +24,5 @@ if [ "${1:-}" = --check ]; then
   rm -f "$out"; exit 0
 fi
 for language in $(grep -v '^#' po/LINGUAS); do
-  msgmerge --quiet --update --backup=none --no-fuzzy-matching po/$language.po "$out"
+  msgmerge --quiet --update --backup=none --no-fuzzy-matching --no-wrap po/$language.po "$out"
 done
