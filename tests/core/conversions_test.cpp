@@ -99,6 +99,13 @@ TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {
       {Value::Double(1e-16), "1E-16"},
       {Value::Double(-2.5e-20), "-2.5E-20"},
       {Value::Double(1e300), "1E+300"},
+      // Rounded from the double's exact value: up through nines, and half-way by what lies
+      // beyond its shortest digits (…44.5 exactly, to even; …76.55 lies just below).
+      {Value::Double(0.99999999999999994), "1"},
+      {Value::Double(0.1 + 0.2), "0.3"},
+      {Value::Double(123456789012345.5), "123456789012346"},
+      {Value::Double(123456789012344.5), "123456789012344"},
+      {Value::Double(98765432109876.55), "98765432109876.5"},
   };
   for (const auto& c : cases) EXPECT_EQ(BoxText(c.value), c.expected) << c.expected;
   EXPECT_EQ(BoxText(Value::Double(0.8), ','), "0,8");
