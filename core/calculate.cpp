@@ -193,7 +193,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     (*typed)[Index(Text5)] = text(Text5);
     for (Box box : {Text3, Text6}) (*typed)[Index(box)] = text(box);
   }
-  transcript::OperandsLine(m.Work, typed ? *typed : t, m.Operation);
+  if (m.KeepWork) transcript::OperandsLine(m.Work, typed ? *typed : t, m.Operation);
 
   // From here on an operation that fails (division by zero, a number beyond the double range)
   // ends the run: the answer boxes stay empty and the transcript ends with the message.
@@ -219,7 +219,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       den1 = lcm;
       den2 = lcm;
     }
-    transcript::StepLine(m.Work, num1, den1, m.Operation, num2, den2);
+    if (m.KeepWork) transcript::StepLine(m.Work, num1, den1, m.Operation, num2, den2);
     if (m.Operation == "x") {
       resultNum = Exact(num1 * num2);
       resultDen = Exact(den1 * den2);
@@ -234,10 +234,10 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
         resultNum = Value::Integer(-1) * resultNum;
         resultDen = Abs(resultDen);
       }
-      transcript::StepLine(m.Work, num1, den1, "X", num2, den2);
+      if (m.KeepWork) transcript::StepLine(m.Work, num1, den1, "X", num2, den2);
       if (resultDen == zero) throw Failure(FailureKind::kDivisionByZero);
     }
-    transcript::AnswerLines(m.Work, resultNum, resultDen);
+    if (m.KeepWork) transcript::AnswerLines(m.Work, resultNum, resultDen);
     answer_written = true;
 
     // Reduction by the greatest common factor, on the magnitude of the result.
@@ -253,7 +253,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     boxes.SetText(Text7, BoxText(resultNum, sep));
     boxes.SetText(Text8, BoxText(resultDen, sep));
     // The reduced numerator carries the answer's sign again, which it lost to the search.
-    if (reduced && m.Gcf != 1) {
+    if (reduced && m.Gcf != 1 && m.KeepWork) {
       const Value signedNum = negFlag == one ? Value::Integer(-1) * resultNum : resultNum;
       transcript::ReductionLines(m.Work, m.Gcf, signedNum, resultDen);
     }
@@ -291,7 +291,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     const std::string& message = FailureMessage(failure.kind());
     ClearAnswers(boxes);
     RestoreNumerators(boxes);
-    transcript::FailureLines(m.Work, message, answer_written);
+    if (m.KeepWork) transcript::FailureLines(m.Work, message, answer_written);
     prompt.Show(message);
   }
 }

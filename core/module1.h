@@ -18,6 +18,9 @@ class Module1 {
   double SecondNumber = 0;  // second input of FindGcf; after a search, the larger input
   std::string Operation;    // "+", "-", "x" or "/"
   std::string Work;         // transcript of the last calculation
+  // Whether calculations write Work. A program that never shows it (the command line without
+  // --work) turns this off and saves a third of each calculation's time.
+  bool KeepWork = true;
   // Every factor of the two numbers of the last search, listed when read.
   FactorList FactorsA;  // factors of FirstNumber
   FactorList FactorsB;  // factors of SecondNumber

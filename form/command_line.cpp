@@ -78,6 +78,7 @@ bool IsOption(std::string_view word) {
 
 int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
   Module1 module;
+  module.KeepWork = work;
   InMemoryBoxPanel boxes;
   FormActions actions(module, boxes);
   int status = 0;

@@ -111,7 +111,7 @@ bool FormActions::Solve(std::string_view line) {
       boxes_.SetText(static_cast<Box>(1 + i), first[static_cast<std::size_t>(i)]);
       boxes_.SetText(static_cast<Box>(4 + i), second[static_cast<std::size_t>(i)]);
     }
-    if (count > 1) {
+    if (count > 1 && module_.KeepWork) {
       if (k > 0) work += std::string(transcript::kLineEnd) + transcript::kLineEnd;
       work += StepHeading(k, count, first, step.action, second) + transcript::kLineEnd;
       module_.Work.clear();
@@ -120,13 +120,15 @@ bool FormActions::Solve(std::string_view line) {
     if (count > 1) {
       // A step refused before it began has no transcript of its own, only its message, and
       // leaves no earlier step's answer beside its operands.
-      work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work;
+      if (module_.KeepWork) {
+        work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work;
+      }
       if (said_.Shown()) ClearAnswers(boxes_);
     }
     if (said_.Shown()) break;
     if (k + 1 < count) answers.push_back(AnswerAsOperand(boxes_));
   }
-  if (count > 1) module_.Work = std::move(work);
+  if (count > 1 && module_.KeepWork) module_.Work = std::move(work);
   return true;
 }
 

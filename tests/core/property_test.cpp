@@ -1,7 +1,7 @@
 // For random operands of the kinds a person types, decimal whole numbers among them, every answer
 // equals the exact value computed here with 128-bit integer arithmetic and is in lowest terms,
 // whatever was calculated before; or, exactly when a number the calculation forms reaches 2^53, the
-// run is refused as too large.
+// run is refused as too large; a calculation that writes no transcript answers the same.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,6 +36,10 @@ TEST(Property, AnswersAreExactAndInLowestTermsAfterAnyEarlierCalculation) {
     const auto& answer = used.Run(operands, operation);
     ASSERT_EQ(answer, fresh.Run(operands, operation)) << "run " << run;
     ASSERT_EQ(used.module.Work, fresh.module.Work) << "run " << run;
+    Calculator silent;  // writes no transcript, and answers the same
+    silent.module.KeepWork = false;
+    ASSERT_EQ(answer, silent.Run(operands, operation)) << "run " << run;
+    ASSERT_EQ(silent.prompt.shown, fresh.prompt.shown) << "run " << run;
 
     const std::string where = "run " + std::to_string(run) + ": " + operands[0] + " " +
                               operands[1] + "/" + operands[2] + " " + operation + " " +
