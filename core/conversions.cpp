@@ -306,6 +306,7 @@ std::optional<double> ShortNumber(std::string_view text) {
 }  // namespace
 
 double Val(std::string_view text) {
+  if (text.empty()) return 0.0;  // an empty box, as every fraction's whole-number box is
   if (const std::optional<double> n = ShortNumber(text)) return *n;
   const std::string s = WithoutBlanks(text);
   if (!s.empty() && s[0] == '&') {

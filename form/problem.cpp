@@ -1,6 +1,7 @@
 #include "problem.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -87,12 +88,22 @@ std::optional<std::u32string> CodePoints(std::string_view text) {
   return out;
 }
 
-char SymbolOf(char32_t c) {
-  if (c < 0x80 &&
-      (IsDigit(static_cast<char>(c)) ||
-       std::string_view(".+-/=()").find(static_cast<char>(c)) != std::string_view::npos)) {
-    return static_cast<char>(c);
+// Every symbol of the table, and the words' spaces and signs above, that has an ASCII code: the
+// symbol of each such code, 0 for none. Typed lines are nearly all ASCII.
+constexpr std::array<char, 128> kAsciiSymbols = [] {
+  std::array<char, 128> symbols{};
+  for (char c : std::string_view("0123456789.+-/=()")) symbols[static_cast<std::size_t>(c)] = c;
+  for (char32_t space : kWordSpaces) {
+    if (space < 0x80) symbols[space] = kBlank;
   }
+  for (const Equivalent& e : kEquivalents) {
+    if (e.code < 0x80) symbols[e.code] = e.symbol;
+  }
+  return symbols;
+}();
+
+char SymbolOf(char32_t c) {
+  if (c < 0x80) return kAsciiSymbols[c];
   if (c >= U'\uFF10' && c <= U'\uFF19') return static_cast<char>('0' + (c - U'\uFF10'));
   for (char32_t space : kWordSpaces) {
     if (c == space) return kBlank;
@@ -160,7 +171,12 @@ int Rank(char op) {
 // Reads the symbols from left to right, once.
 class Reader {
  public:
-  explicit Reader(std::string_view s) : s_(s) {}
+  // Room for as many steps as the line has operators at most, so that no step is moved.
+  explicit Reader(std::string_view s) : s_(s) {
+    const auto operators = static_cast<std::size_t>(std::count_if(s.begin(), s.end(), IsOperator));
+    problem_.steps.reserve(operators);
+    operands_.reserve(operators + 1);
+  }
 
   std::optional<Problem> Read() {
     for (;;) {
