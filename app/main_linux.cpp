@@ -65,7 +65,7 @@ bool HasPlatform(int argc, char** argv) {
 std::string WindowProgram() {
   std::string self(4096, '\0');
   const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size());
-  if (length <= 0) return ONDAVI_WINDOW_FROM_BIN "/ondavi-window";
+  if (length <= 0) return ONDAVI_WINDOW_INSTALLED;  // no /proc: where the package puts it
   self.resize(static_cast<std::size_t>(length));
   const std::string folder = self.substr(0, self.rfind('/') + 1);
   const std::string beside = folder + "ondavi-window";
