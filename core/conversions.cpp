@@ -190,6 +190,7 @@ Digits DigitsOf(std::string_view text) {
   return digits;
 }
 
+#if defined(__cpp_lib_to_chars)
 // Digits rounded half up to 15, or nothing when they stop exactly half-way ("…5" as the 16th and
 // last digit), where only the exact value they were taken from can tell which way to go.
 std::optional<Digits> RoundedToSignificant(Digits digits) {
@@ -210,6 +211,7 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
   while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
   return digits;
 }
+#endif
 
 // The decimal digits of |d| rounded to 15 significant digits. They come from the shortest digits
 // that read back as d, which are far quicker to find than 15 digits of d's whole binary value,
