@@ -1,6 +1,7 @@
 #include "calculate.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -17,19 +18,28 @@ namespace {
 
 using enum Box;
 
+// The operand boxes as numbers, each text read once: what Val reads, and for the whole-number
+// boxes the exact fraction a decimal writes.
+struct OperandNumbers {
+  std::array<double, 6> val{};
+  std::optional<Fraction> decimal1, decimal2;  // of Text1 and Text4
+};
+
 // Every operand box reads as a number below 2^53 in magnitude, where doubles still hold every
 // whole number, and so do the numerator and denominator of a decimal in a whole-number box.
-bool OperandsInRange(const transcript::OperandTexts& texts) {
+std::optional<OperandNumbers> OperandsInRange(const transcript::OperandTexts& texts) {
+  OperandNumbers numbers;
   try {
-    for (const std::string& text : texts) {
-      if (!(std::fabs(Val(text)) < kExactLimit)) return false;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      numbers.val[i] = Val(texts[i]);
+      if (!(std::fabs(numbers.val[i]) < kExactLimit)) return std::nullopt;
     }
-    DecimalFraction(texts[0]);  // the whole-number boxes, Text1 and Text4
-    DecimalFraction(texts[3]);
+    numbers.decimal1 = DecimalFraction(texts[0]);  // the whole-number boxes, Text1 and Text4
+    numbers.decimal2 = DecimalFraction(texts[3]);
   } catch (const Failure&) {
-    return false;
+    return std::nullopt;
   }
-  return true;
+  return numbers;
 }
 
 // A number that the calculation reads on or shows, checked to lie below 2^53 in magnitude. Beyond
@@ -52,19 +62,15 @@ std::size_t Index(Box box) {
   return static_cast<std::size_t>(box) - 1;
 }
 
-Value ValOf(const transcript::OperandTexts& texts, Box box) {
-  return Value::Double(Val(texts[Index(box)]));
-}
-
 // A whole-number box's number as whole / wholeDen: a decimal with a fractional part as the
 // exact fraction its digits write ("0.25" is 1/4), anything else as Val reads it over 1.
-void ReadWhole(const transcript::OperandTexts& texts, Box box, Value& whole, Value& wholeDen) {
-  if (const std::optional<Fraction> exact = DecimalFraction(texts[Index(box)])) {
-    whole = Value::Double(exact->numerator);
-    wholeDen = Value::Double(exact->denominator);
+void ReadWhole(double val, const std::optional<Fraction>& decimal, Value& whole, Value& wholeDen) {
+  if (decimal) {
+    whole = Value::Double(decimal->numerator);
+    wholeDen = Value::Double(decimal->denominator);
     return;
   }
-  whole = ValOf(texts, box);
+  whole = Value::Double(val);
   wholeDen = Value::Integer(1);
 }
 
@@ -161,32 +167,37 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     return;
   }
   entry.clear();
-  if (!OperandsInRange(t)) {
+  std::optional<OperandNumbers> numbers = OperandsInRange(t);
+  if (!numbers) {
     prompt.Show(CalculationWords().too_large);
     return;
   }
+  const auto val = [&numbers](Box box) -> double& { return numbers->val[Index(box)]; };
 
   // Normalisation: a missing or zero denominator makes the fraction 0/1; a lone "-" in a whole
   // box moves to the front of its numerator.
   for (const auto& [num, den] : {std::pair{Text2, Text3}, std::pair{Text5, Text6}}) {
-    if (Val(text(den)) == 0) {
+    if (val(den) == 0) {
       boxes.SetText(den, text(den) = "1");
       boxes.SetText(num, text(num) = "0");
+      val(den) = 1;
+      val(num) = 0;
     }
   }
   // The sign moves in the operand texts this run reads rather than in the box, which holds no more
   // characters than a numerator may have and would lose its last digit to the sign.
-  if (text(Text1) == "-") text(Text2).insert(0, 1, '-');
-  if (text(Text4) == "-") text(Text5).insert(0, 1, '-');
+  for (const auto& [whole, num] : {std::pair{Text1, Text2}, std::pair{Text4, Text5}}) {
+    if (text(whole) == "-") val(num) = Val(text(num).insert(0, 1, '-'));
+  }
   ClearAnswers(boxes);
 
   // Reading the operands.
-  ReadWhole(t, Text1, whole1, wholeDen1);
-  num1 = ValOf(t, Text2);
-  den1 = ValOf(t, Text3);
-  ReadWhole(t, Text4, whole2, wholeDen2);
-  num2 = ValOf(t, Text5);
-  den2 = ValOf(t, Text6);
+  ReadWhole(val(Text1), numbers->decimal1, whole1, wholeDen1);
+  num1 = Value::Double(val(Text2));
+  den1 = Value::Double(val(Text3));
+  ReadWhole(val(Text4), numbers->decimal2, whole2, wholeDen2);
+  num2 = Value::Double(val(Text5));
+  den2 = Value::Double(val(Text6));
   m.Work.clear();  // keeps its storage for the next transcript
   if (typed) {
     (*typed)[Index(Text2)] = text(Text2);  // with the sign moved, as t has it

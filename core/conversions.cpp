@@ -319,6 +319,7 @@ double Val(std::string_view text) {
 }
 
 bool ValReadsAll(std::string_view text) {
+  if (ShortNumber(text)) return true;
   const std::string s = WithoutBlanks(text);
   if (const int radix = RadixPrefix(s)) {
     const std::size_t digits = RadixDigits(std::string_view(s).substr(2), radix);
