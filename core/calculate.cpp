@@ -117,7 +117,11 @@ void RestoreNumerators(BoxPanel& boxes) {
   for (Box box : {Text2, Text5}) {
     const std::string text = boxes.Text(box);
     const std::size_t first = text.find_first_not_of('0');
-    boxes.SetText(box, first == std::string::npos ? "0" : text.substr(first));
+    if (first == std::string::npos) {
+      boxes.SetText(box, "0");
+    } else if (first > 0) {
+      boxes.SetText(box, text.substr(first));
+    }
   }
 }
 
@@ -137,8 +141,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       decimalValue, negFlag, mixedWhole, mixedNum, mixedDen;
 
   // The operand boxes' texts, read once: the checks and the calculation read these.
-  transcript::OperandTexts t;
-  for (Box box : {Text1, Text2, Text3, Text4, Text5, Text6}) t[Index(box)] = boxes.Text(box);
+  transcript::OperandTexts t{boxes.Text(Text1), boxes.Text(Text2), boxes.Text(Text3),
+                             boxes.Text(Text4), boxes.Text(Text5), boxes.Text(Text6)};
   const auto text = [&t](Box box) -> std::string& { return t[Index(box)]; };
   // Where decimals are written with a comma, a whole-number box takes it as the point too ("2,5"
   // is 2.5); the transcript shows the box as typed.

@@ -2,6 +2,7 @@
 
 // The answer boxes as text: in words, for a screen reader to speak after a calculation, and as
 // one line, for copying and for the command line.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -45,21 +46,25 @@ inline std::string ResultAnnouncement(const BoxPanel& boxes) {
 
 // "13/6 = 2 1/6 = 2.16666666666667": the fraction, the mixed number when its whole part is not
 // 0, and the decimal, joined by " = ", with "." in the decimal. Empty when there is no answer.
+// Written straight into one text, as the command line writes one for every problem.
 inline std::string AnswerLine(const BoxPanel& boxes) {
-  const auto read = [&](Box box) { return Unpadded(boxes, box); };
-  const std::string num = read(Box::Text7), den = read(Box::Text8), whole = read(Box::Text9),
-                    mixed_num = read(Box::Text10), mixed_den = read(Box::Text11);
-  std::string decimal = read(Box::Text12);
-  if (num.empty()) return "";
-  for (char& c : decimal) {
-    if (c == boxes.DecimalSeparator()) c = '.';
+  const auto text = [&](Box box) { return Unpadded(boxes, box); };
+  std::string line = text(Box::Text7);
+  if (line.empty()) return line;
+  (line += '/') += text(Box::Text8);
+  if (const std::string whole = text(Box::Text9); !whole.empty() && whole != "0" && whole != "-0") {
+    (line += " = ") += whole;
+    if (const std::string mixed_den = text(Box::Text11); !mixed_den.empty() && mixed_den != "0") {
+      (((line += ' ') += text(Box::Text10)) += '/') += mixed_den;
+    }
   }
-  std::string line = num + "/" + den;
-  if (!whole.empty() && whole != "0" && whole != "-0") {
-    line += " = " + whole;
-    if (!mixed_den.empty() && mixed_den != "0") line += " " + mixed_num + "/" + mixed_den;
+  if (const std::string decimal = text(Box::Text12); !decimal.empty()) {
+    const std::size_t at = (line += " = ").size();
+    line += decimal;
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(),
+                 boxes.DecimalSeparator(), '.');
   }
-  return decimal.empty() ? line : line + " = " + decimal;
+  return line;
 }
 
 }  // namespace ondavi::form

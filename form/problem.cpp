@@ -186,13 +186,12 @@ class Reader {
         ++i_;
         SkipBlanks();
       }
-      std::optional<OperandTexts> operand = ReadOperand();
-      if (!operand) return std::nullopt;
-      if (const std::string& den = (*operand)[2];
+      OperandTexts& operand = operands_.emplace_back().texts;
+      if (!ReadOperand(operand)) return std::nullopt;
+      if (const std::string& den = operand[2];
           !den.empty() && den.find_first_not_of('0') == std::string::npos) {
         problem_.zero_denominator = true;
       }
-      operands_.push_back({std::move(*operand)});
       // Closing brackets, then an operator or the end.
       bool blank_before = SkipBlanks();
       while (At(')')) {
@@ -242,43 +241,53 @@ class Reader {
     return i_ > start;
   }
 
-  std::string Digits() {
+  std::string_view Digits() {
     const std::size_t start = i_;
     while (AtDigit(i_)) ++i_;
-    return std::string(s_.substr(start, i_ - start));
+    return s_.substr(start, i_ - start);
   }
 
   // A slash with a digit right after it, after a number right before it: a fraction's own.
   bool AtFractionSlash() const { return AtSlash() && AtDigit(i_ + 1); }
 
-  // One operand, as the three texts of its boxes. Its sign goes where the boxes take it: in the
-  // whole-number box, or alone there in front of a fraction.
-  std::optional<OperandTexts> ReadOperand() {
-    const std::string sign = At('-') ? "-" : "";
-    i_ += sign.size();
-    std::string whole = Digits();
+  // One operand, into the three texts of its boxes (empty at the start); tells whether there
+  // was one. Its sign goes where the boxes take it: in the whole-number box, or alone there in
+  // front of a fraction.
+  bool ReadOperand(OperandTexts& texts) {
+    auto& [first, num, den] = texts;
+    if (At('-')) {
+      first = '-';
+      ++i_;
+    }
+    const std::string_view whole = Digits();
     if (At('.')) {  // a decimal whole number, ".5" and "1." too
       ++i_;
-      const std::string decimals = Digits();
-      if (whole.empty() && decimals.empty()) return std::nullopt;
-      return OperandTexts{sign + whole + "." + decimals, "", ""};
+      const std::string_view decimals = Digits();
+      if (whole.empty() && decimals.empty()) return false;
+      ((first += whole) += '.') += decimals;
+      return true;
     }
-    if (whole.empty()) return std::nullopt;
+    if (whole.empty()) return false;
     if (AtFractionSlash()) {
       ++i_;
-      return OperandTexts{sign, std::move(whole), Digits()};
+      num = whole;
+      den = Digits();
+      return true;
     }
+    first += whole;
     // A mixed number: the whole number, blanks, then a fraction.
     const std::size_t after_whole = i_;
     if (SkipBlanks() && AtDigit(i_)) {
-      std::string num = Digits();
+      const std::string_view digits = Digits();
       if (AtFractionSlash()) {
         ++i_;
-        return OperandTexts{sign + whole, std::move(num), Digits()};
+        num = digits;
+        den = Digits();
+        return true;
       }
     }
     i_ = after_whole;
-    return OperandTexts{sign + whole, "", ""};
+    return true;
   }
 
   // The pending operator on top, on the two operands before it: the next step.
