@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -176,13 +177,16 @@ struct Digits {
   std::string_view Text() const { return {mantissa.data(), size}; }
 };
 
-// The digits and exponent of a number in exponent form, as to_chars and printf write it
-// ("8.33333333333333e-01").
+// The digits and exponent of a magnitude in exponent form, as to_chars and printf write it
+// ("8.33333333333333e-01", "5e+00").
 Digits DigitsOf(std::string_view text) {
   const std::size_t e = text.find('e');
   Digits digits;
-  for (char c : text.substr(0, e)) {
-    if (IsDigit(c) && digits.size < digits.mantissa.size()) digits.mantissa[digits.size++] = c;
+  digits.mantissa[digits.size++] = text[0];
+  if (e > 2) {  // "d.ddd": the digits after the point
+    const std::size_t more = std::min(e - 2, digits.mantissa.size() - 1);
+    std::memcpy(digits.mantissa.data() + 1, text.data() + 2, more);
+    digits.size += more;
   }
   while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
   std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
