@@ -73,19 +73,6 @@ Value Abs(const Value& a) {
   return Value::Integer(n < 0 ? -n : n);
 }
 
-bool operator<(const Value& a, const Value& b) {
-  return a.ToDouble() < b.ToDouble();
-}
-bool operator>(const Value& a, const Value& b) {
-  return a.ToDouble() > b.ToDouble();
-}
-bool operator>=(const Value& a, const Value& b) {
-  return a.ToDouble() >= b.ToDouble();
-}
-bool operator==(const Value& a, const Value& b) {
-  return a.ToDouble() == b.ToDouble();
-}
-
 bool FitsInt32(const Value& a) {
   const double d = a.ToDouble();
   // Rounding half to even maps exactly this interval onto [-2^31, 2^31 - 1].

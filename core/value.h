@@ -46,6 +46,7 @@ Value IntDiv(const Value& a, const Value& b);
 Value Int(const Value& a);
 Value Abs(const Value& a);
 
+// Comparisons compare the numbers as doubles; inline, as every calculation makes dozens.
 bool operator<(const Value& a, const Value& b);
 bool operator>(const Value& a, const Value& b);
 bool operator>=(const Value& a, const Value& b);
@@ -84,6 +85,19 @@ inline double Value::ToDouble() const {
   if (const double* d = std::get_if<double>(&v_)) return *d;
   if (const std::int64_t* n = std::get_if<std::int64_t>(&v_)) return static_cast<double>(*n);
   return 0.0;
+}
+
+inline bool operator<(const Value& a, const Value& b) {
+  return a.ToDouble() < b.ToDouble();
+}
+inline bool operator>(const Value& a, const Value& b) {
+  return a.ToDouble() > b.ToDouble();
+}
+inline bool operator>=(const Value& a, const Value& b) {
+  return a.ToDouble() >= b.ToDouble();
+}
+inline bool operator==(const Value& a, const Value& b) {
+  return a.ToDouble() == b.ToDouble();
 }
 
 }  // namespace ondavi

@@ -292,12 +292,14 @@ class Reader {
 
   // The pending operator on top, on the two operands before it: the next step.
   void Apply() {
-    Step step{std::move(operands_[operands_.size() - 2]), std::move(operands_.back()),
-              ActionOf(pending_.back())};
+    const int index = static_cast<int>(problem_.steps.size());
+    Step& step = problem_.steps.emplace_back();  // in its place, its operands moved once
+    step.first = std::move(operands_[operands_.size() - 2]);
+    step.second = std::move(operands_.back());
+    step.action = ActionOf(pending_.back());
     pending_.pop_back();
     operands_.pop_back();
-    operands_.back() = StepOperand{{}, static_cast<int>(problem_.steps.size())};
-    problem_.steps.push_back(std::move(step));
+    operands_.back() = StepOperand{{}, index};
   }
 
   std::string_view s_;
