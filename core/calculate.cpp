@@ -25,9 +25,10 @@ struct OperandNumbers {
   std::optional<Fraction> decimal1, decimal2;  // of Text1 and Text4
 };
 
-// Every operand box reads as a number below 2^53 in magnitude, where doubles still hold every
-// whole number, and so do the numerator and denominator of a decimal in a whole-number box.
-std::optional<OperandNumbers> OperandsInRange(const transcript::OperandTexts& texts) {
+// The operand boxes' numbers, when every box reads as a number below 2^53 in magnitude, where
+// doubles still hold every whole number, and so do the numerator and denominator of a decimal in
+// a whole-number box; nothing otherwise.
+std::optional<OperandNumbers> NumbersInRange(const transcript::OperandTexts& texts) {
   OperandNumbers numbers;
   try {
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -171,7 +172,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     return;
   }
   entry.clear();
-  std::optional<OperandNumbers> numbers = OperandsInRange(t);
+  std::optional<OperandNumbers> numbers = NumbersInRange(t);
   if (!numbers) {
     prompt.Show(CalculationWords().too_large);
     return;

@@ -46,12 +46,6 @@ Value IntDiv(const Value& a, const Value& b);
 Value Int(const Value& a);
 Value Abs(const Value& a);
 
-// Comparisons compare the numbers as doubles; inline, as every calculation makes dozens.
-bool operator<(const Value& a, const Value& b);
-bool operator>(const Value& a, const Value& b);
-bool operator>=(const Value& a, const Value& b);
-bool operator==(const Value& a, const Value& b);
-
 // True when a value can be an operand of IntDiv: whole and inside the signed 32-bit range.
 bool FitsInt32(const Value& a);
 
@@ -87,6 +81,7 @@ inline double Value::ToDouble() const {
   return 0.0;
 }
 
+// Comparisons compare the numbers as doubles; inline, as every calculation makes dozens.
 inline bool operator<(const Value& a, const Value& b) {
   return a.ToDouble() < b.ToDouble();
 }
