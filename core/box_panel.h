@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <string>
+
+#include "conversions.h"
+#include "value.h"
 
 namespace ondavi {
 
@@ -29,19 +33,49 @@ class BoxPanel {
   virtual ~BoxPanel() = default;
   virtual std::string Text(Box box) const = 0;
   virtual void SetText(Box box, const std::string& text) = 0;
+  // Shows a number in the box in its display form, BoxText with the panel's decimal separator. A
+  // panel read less often than it is written may keep the number and write the text when read.
+  virtual void SetNumber(Box box, const Value& v) { SetText(box, BoxText(v, DecimalSeparator())); }
   // The decimal separator the boxes display numbers with (the user's locale in the window).
   virtual char DecimalSeparator() const { return '.'; }
 };
 
+// Boxes held in memory. A number is written as text only when its box is read: a problem of
+// many steps reads only some of each step's answer boxes before the next step clears them.
 class InMemoryBoxPanel : public BoxPanel {
  public:
-  std::string Text(Box box) const override { return texts_[Index(box)]; }
-  void SetText(Box box, const std::string& text) override { texts_[Index(box)] = text; }
-  const std::array<std::string, kBoxCount>& texts() const { return texts_; }
+  std::string Text(Box box) const override {
+    WritePending(Index(box));
+    return texts_[Index(box)];
+  }
+  void SetText(Box box, const std::string& text) override {
+    pending_.reset(Index(box));
+    texts_[Index(box)] = text;
+  }
+  void SetNumber(Box box, const Value& v) override {
+    const std::size_t i = Index(box);
+    pending_.set(i);
+    numbers_[i] = v;
+    separators_[i] = DecimalSeparator();
+  }
+  const std::array<std::string, kBoxCount>& texts() const {
+    for (std::size_t i = 0; i < texts_.size(); ++i) WritePending(i);
+    return texts_;
+  }
 
  private:
   static std::size_t Index(Box box) { return static_cast<std::size_t>(box) - 1; }
-  std::array<std::string, kBoxCount> texts_;
+  void WritePending(std::size_t i) const {
+    if (!pending_.test(i)) return;
+    texts_[i] = BoxText(numbers_[i], separators_[i]);
+    pending_.reset(i);
+  }
+
+  mutable std::array<std::string, kBoxCount> texts_;
+  // The boxes set by number and not yet written, with their numbers and separators.
+  mutable std::bitset<kBoxCount> pending_;
+  std::array<Value, kBoxCount> numbers_;
+  std::array<char, kBoxCount> separators_{};
 };
 
 }  // namespace ondavi

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "characters.h"
@@ -14,6 +15,9 @@
 #include "value.h"
 
 namespace ondavi {
+
+using namespace std::string_view_literals;  // texts compared inline, without strlen
+
 namespace {
 
 using enum Box;
@@ -56,7 +60,7 @@ Value Exact(const Value& v) {
 // would be read only in part and give a wrong answer.
 bool IsWholeNumberEntry(const std::string& text) {
   if (text.find_first_not_of(kPassedOverByVal) == std::string::npos) return true;
-  return text == "-" || ValReadsAll(text);
+  return text == "-"sv || ValReadsAll(text);
 }
 
 std::size_t Index(Box box) {
@@ -129,7 +133,8 @@ void RestoreNumerators(BoxPanel& boxes) {
 }  // namespace
 
 void ClearAnswers(BoxPanel& boxes) {
-  for (Box box : {Text7, Text8, Text9, Text10, Text11, Text12}) boxes.SetText(box, "");
+  const std::string empty;
+  for (Box box : {Text7, Text8, Text9, Text10, Text11, Text12}) boxes.SetText(box, empty);
 }
 
 void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
@@ -192,7 +197,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   // The sign moves in the operand texts this run reads rather than in the box, which holds no more
   // characters than a numerator may have and would lose its last digit to the sign.
   for (const auto& [whole, num] : {std::pair{Text1, Text2}, std::pair{Text4, Text5}}) {
-    if (text(whole) == "-") val(num) = Val(text(num).insert(0, 1, '-'));
+    if (text(whole) == "-"sv) val(num) = Val(text(num).insert(0, 1, '-'));
   }
   ClearAnswers(boxes);
 
@@ -222,25 +227,26 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     den2 = Exact(den2 * wholeDen2);
 
     // The operation; addition and subtraction first bring both over the least common multiple.
-    if (m.Operation == "+" || m.Operation == "-") {
+    const std::string_view operation = m.Operation;
+    if (operation == "+" || operation == "-") {
       m.FirstNumber = den1.ToDouble();
       m.SecondNumber = den2.ToDouble();
       m.FindGcf();
       const Value lcm = Exact(Value::Double(m.Lcm));
       num1 = Exact((lcm / den1) * num1);
       num2 = Exact((lcm / den2) * num2);
-      if (m.Operation == "+") resultNum = Exact(num1 + num2);
-      if (m.Operation == "-") resultNum = Exact(num1 - num2);
+      if (operation == "+") resultNum = Exact(num1 + num2);
+      if (operation == "-") resultNum = Exact(num1 - num2);
       resultDen = lcm;
       den1 = lcm;
       den2 = lcm;
     }
     if (m.KeepWork) transcript::StepLine(m.Work, num1, den1, m.Operation, num2, den2);
-    if (m.Operation == "x") {
+    if (operation == "x") {
       resultNum = Exact(num1 * num2);
       resultDen = Exact(den1 * den2);
     }
-    if (m.Operation == "/") {
+    if (operation == "/") {
       temp = num2;  // dividing multiplies by the inverted second operand
       num2 = den2;
       den2 = temp;
@@ -266,8 +272,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     m.SecondNumber = resultDen.ToDouble();
     FindGcfForFactor(m);
     const bool reduced = DivideBoth(resultNum, resultDen, m.Gcf);
-    boxes.SetText(Text7, BoxText(resultNum, sep));
-    boxes.SetText(Text8, BoxText(resultDen, sep));
+    boxes.SetNumber(Text7, resultNum);
+    boxes.SetNumber(Text8, resultDen);
     // The reduced numerator carries the answer's sign again, which it lost to the search.
     if (reduced && m.Gcf != 1 && m.KeepWork) {
       const Value signedNum = negFlag == one ? Value::Integer(-1) * resultNum : resultNum;
@@ -297,12 +303,12 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       boxes.SetText(Text8, " " + Str(resultDen));
       boxes.SetText(Text9, "-" + Str(mixedWhole));
     } else {
-      boxes.SetText(Text9, BoxText(mixedWhole, sep));
+      boxes.SetNumber(Text9, mixedWhole);
     }
     DivideBoth(mixedNum, mixedDen, m.Gcf);
-    boxes.SetText(Text10, BoxText(mixedNum, sep));
-    boxes.SetText(Text11, BoxText(mixedDen, sep));
-    boxes.SetText(Text12, BoxText(decimalValue, sep));
+    boxes.SetNumber(Text10, mixedNum);
+    boxes.SetNumber(Text11, mixedDen);
+    boxes.SetNumber(Text12, decimalValue);
   } catch (const Failure& failure) {
     const std::string& message = FailureMessage(failure.kind());
     ClearAnswers(boxes);
