@@ -114,17 +114,15 @@ char SymbolOf(char32_t c) {
   return 0;
 }
 
+// With decimal commas, "," is the point too.
+constexpr std::array<char, 128> kAsciiSymbolsWithComma = [] {
+  std::array<char, 128> symbols = kAsciiSymbols;
+  symbols[','] = '.';
+  return symbols;
+}();
+
 // The line in the small alphabet above; nothing when it holds anything else.
 std::optional<std::string> Symbols(std::string_view line, bool decimal_comma) {
-  // Plain ASCII, as typed on most keyboards, needs no decoding.
-  if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
-    std::string s(line.size(), '\0');
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      const char c = decimal_comma && line[i] == ',' ? '.' : line[i];
-      if (!(s[i] = SymbolOf(static_cast<unsigned char>(c)))) return std::nullopt;
-    }
-    return s;
-  }
   const std::optional<std::u32string> codes = CodePoints(line);
   if (!codes) return std::nullopt;
   std::string s;
@@ -168,12 +166,14 @@ int Rank(char op) {
   return op == '+' || op == '-' ? 1 : 2;
 }
 
-// Reads the symbols from left to right, once.
+// Reads the symbols from left to right, once: the line itself read through an ASCII table, or
+// the symbols written out (`table` null).
 class Reader {
  public:
   // Room for as many steps as the line has operators at most, so that no step is moved.
-  explicit Reader(std::string_view s) : s_(s) {
-    const auto operators = static_cast<std::size_t>(std::count_if(s.begin(), s.end(), IsOperator));
+  Reader(std::string_view s, const std::array<char, 128>* table) : s_(s), table_(table) {
+    std::size_t operators = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) operators += IsOperator(Symbol(i)) ? 1 : 0;
     problem_.steps.reserve(operators);
     operands_.reserve(operators + 1);
   }
@@ -202,11 +202,12 @@ class Reader {
         blank_before = SkipBlanks();
       }
       if (AtEnd() || At('=')) break;
-      const char op = s_[i_];
+      const char op = Symbol(i_);
       // A "/" with a symbol on each side is a fraction's own slash; beside a bracket it can only
       // divide.
-      const bool after_bracket = i_ > 0 && s_[i_ - 1] == ')';
-      const bool blank_after = i_ + 1 < s_.size() && (s_[i_ + 1] == kBlank || s_[i_ + 1] == '(');
+      const bool after_bracket = i_ > 0 && Symbol(i_ - 1) == ')';
+      const bool blank_after =
+          i_ + 1 < s_.size() && (Symbol(i_ + 1) == kBlank || Symbol(i_ + 1) == '(');
       if (!IsOperator(op) || (op == '/' && !blank_before && !blank_after && !after_bracket)) {
         return std::nullopt;
       }
@@ -230,9 +231,12 @@ class Reader {
   }
 
  private:
+  char Symbol(std::size_t at) const {
+    return table_ ? (*table_)[static_cast<unsigned char>(s_[at])] : s_[at];
+  }
   bool AtEnd() const { return i_ == s_.size(); }
-  bool At(char c) const { return i_ < s_.size() && s_[i_] == c; }
-  bool AtDigit(std::size_t at) const { return at < s_.size() && IsDigit(s_[at]); }
+  bool At(char c) const { return i_ < s_.size() && Symbol(i_) == c; }
+  bool AtDigit(std::size_t at) const { return at < s_.size() && IsDigit(Symbol(at)); }
   bool AtSlash() const { return At('/') || At(kFractionSlash); }
 
   bool SkipBlanks() {
@@ -303,18 +307,27 @@ class Reader {
   }
 
   std::string_view s_;
+  const std::array<char, 128>* table_;
   std::size_t i_ = 0;
   Problem problem_;
   std::vector<StepOperand> operands_;  // waiting for their operator
-  std::vector<char> pending_;          // operators and opening brackets not yet applied
+  std::string pending_;                // operators and opening brackets not yet applied
 };
 
 }  // namespace
 
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator) {
-  const std::optional<std::string> symbols = Symbols(line, decimal_separator == ',');
+  const bool decimal_comma = decimal_separator == ',';
+  // Plain ASCII, as typed on most keyboards, is read as it stands.
+  const std::array<char, 128>& table = decimal_comma ? kAsciiSymbolsWithComma : kAsciiSymbols;
+  if (std::all_of(line.begin(), line.end(), [&table](char c) {
+        return (c & 0x80) == 0 && table[static_cast<unsigned char>(c)] != 0;
+      })) {
+    return Reader(line, &table).Read();
+  }
+  const std::optional<std::string> symbols = Symbols(line, decimal_comma);
   if (!symbols) return std::nullopt;
-  return Reader(*symbols).Read();
+  return Reader(*symbols, nullptr).Read();
 }
 
 std::string WrittenOperand(const OperandTexts& texts) {
