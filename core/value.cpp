@@ -31,9 +31,7 @@ std::int64_t RoundToInt32(const Value& a) {
 }  // namespace
 
 bool Value::IsWhole() const {
-  if (kind() != Kind::kDouble) return true;
-  const double d = std::get<double>(v_);
-  return std::floor(d) == d;
+  return kind_ != Kind::kDouble || std::floor(double_) == double_;
 }
 
 Value operator+(const Value& a, const Value& b) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <variant>
 
 #include "failure.h"
 
@@ -11,7 +11,8 @@ namespace ondavi {
 // The loosely typed number of the calculator: unset (Empty), a whole number (Integer) or an IEEE
 // double. Empty counts as 0 in arithmetic and comparisons. Integer arithmetic that outgrows 64
 // bits carries on in double instead of overflowing. Every double a Value holds is finite: an
-// operation whose double result would overflow throws Failure instead.
+// operation whose double result would overflow throws Failure instead. A Value is its kind and
+// one number, copied as plain bytes.
 class Value {
  public:
   enum class Kind { kEmpty, kInteger, kDouble };
@@ -20,18 +21,25 @@ class Value {
   static Value Integer(std::int64_t n) { return Value(n); }
   static Value Double(double d);
 
-  Kind kind() const;
-  bool IsEmpty() const { return kind() == Kind::kEmpty; }
-  std::int64_t AsInteger() const { return std::get<std::int64_t>(v_); }  // Integer only
-  double ToDouble() const;                                               // Empty gives 0
+  Kind kind() const { return kind_; }
+  bool IsEmpty() const { return kind_ == Kind::kEmpty; }
+  std::int64_t AsInteger() const {  // Integer only
+    assert(kind_ == Kind::kInteger);
+    return integer_;
+  }
+  double ToDouble() const;  // Empty gives 0
 
   // True when the value is a whole number, counting Empty as 0.
   bool IsWhole() const;
 
  private:
-  explicit Value(std::int64_t n) : v_(n) {}
-  explicit Value(double d) : v_(d) {}
-  std::variant<std::monostate, std::int64_t, double> v_;
+  explicit Value(std::int64_t n) : kind_(Kind::kInteger), integer_(n) {}
+  explicit Value(double d) : kind_(Kind::kDouble), double_(d) {}
+  Kind kind_ = Kind::kEmpty;
+  union {
+    std::int64_t integer_ = 0;  // kInteger, and 0 while Empty
+    double double_;             // kDouble
+  };
 };
 
 Value operator+(const Value& a, const Value& b);
@@ -64,21 +72,9 @@ inline Value Value::Double(double d) {
   return Value(d);
 }
 
-inline Value::Kind Value::kind() const {
-  switch (v_.index()) {
-    case 0:
-      return Kind::kEmpty;
-    case 1:
-      return Kind::kInteger;
-    default:
-      return Kind::kDouble;
-  }
-}
-
 inline double Value::ToDouble() const {
-  if (const double* d = std::get_if<double>(&v_)) return *d;
-  if (const std::int64_t* n = std::get_if<std::int64_t>(&v_)) return static_cast<double>(*n);
-  return 0.0;
+  if (kind_ == Kind::kDouble) return double_;
+  return static_cast<double>(integer_);  // 0 while Empty
 }
 
 // Comparisons compare the numbers as doubles; inline, as every calculation makes dozens.
