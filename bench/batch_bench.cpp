@@ -50,7 +50,7 @@ std::vector<Calculation> StepsOf(const std::vector<std::string>& problems) {
       Calculation c{{}, operations[static_cast<int>(step.action)]};
       for (const form::StepOperand* operand : {&step.first, &step.second}) {
         const form::OperandTexts& texts =
-            operand->earlier_step < 0 ? operand->texts
+            operand->earlier_step < 0 ? problem->Written(*operand)
                                       : answers[static_cast<std::size_t>(operand->earlier_step)];
         std::copy(texts.begin(), texts.end(),
                   c.operands.begin() + (operand == &step.first ? 0 : 3));

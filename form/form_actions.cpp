@@ -102,7 +102,7 @@ bool FormActions::Solve(std::string_view line) {
   for (std::size_t k = 0; k < count; ++k) {
     const Step& step = problem->steps[k];
     const auto texts = [&](const StepOperand& operand) -> const OperandTexts& {
-      return operand.earlier_step < 0 ? operand.texts
+      return operand.earlier_step < 0 ? problem->Written(operand)
                                       : answers[static_cast<std::size_t>(operand.earlier_step)];
     };
     const OperandTexts& first = texts(step.first);

@@ -171,11 +171,17 @@ int Rank(char op) {
 class Reader {
  public:
   // Room for as many steps as the line has operators at most, so that no step is moved.
+  // Room for as many steps as the line has operators at most, and one operand more.
   Reader(std::string_view s, const std::array<char, 128>* table) : s_(s), table_(table) {
     std::size_t operators = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) operators += IsOperator(Symbol(i)) ? 1 : 0;
+    if (table_) {
+      for (char c : s) operators += IsOperator((*table_)[static_cast<unsigned char>(c)]) ? 1 : 0;
+    } else {
+      operators = static_cast<std::size_t>(std::count_if(s.begin(), s.end(), IsOperator));
+    }
     problem_.steps.reserve(operators);
-    operands_.reserve(operators + 1);
+    problem_.operands.reserve(operators + 1);
+    waiting_.reserve(operators + 1);
   }
 
   std::optional<Problem> Read() {
@@ -186,7 +192,8 @@ class Reader {
         ++i_;
         SkipBlanks();
       }
-      OperandTexts& operand = operands_.emplace_back().texts;
+      waiting_.push_back({static_cast<int>(problem_.operands.size())});
+      OperandTexts& operand = problem_.operands.emplace_back();
       if (!ReadOperand(operand)) return std::nullopt;
       if (const std::string& den = operand[2];
           !den.empty() && den.find_first_not_of('0') == std::string::npos) {
@@ -294,24 +301,22 @@ class Reader {
     return true;
   }
 
-  // The pending operator on top, on the two operands before it: the next step.
+  // The pending operator on top, on the two operands before it: the next step, whose answer
+  // then waits in their place.
   void Apply() {
-    const int index = static_cast<int>(problem_.steps.size());
-    Step& step = problem_.steps.emplace_back();  // in its place, its operands moved once
-    step.first = std::move(operands_[operands_.size() - 2]);
-    step.second = std::move(operands_.back());
-    step.action = ActionOf(pending_.back());
+    const StepOperand second = waiting_.back();
+    waiting_.pop_back();
+    problem_.steps.push_back({waiting_.back(), second, ActionOf(pending_.back())});
     pending_.pop_back();
-    operands_.pop_back();
-    operands_.back() = StepOperand{{}, index};
+    waiting_.back() = {-1, static_cast<int>(problem_.steps.size()) - 1};
   }
 
   std::string_view s_;
   const std::array<char, 128>* table_;
   std::size_t i_ = 0;
   Problem problem_;
-  std::vector<StepOperand> operands_;  // waiting for their operator
-  std::string pending_;                // operators and opening brackets not yet applied
+  std::vector<StepOperand> waiting_;  // operands waiting for their operator
+  std::string pending_;               // operators and opening brackets not yet applied
 };
 
 }  // namespace

@@ -16,10 +16,9 @@ namespace ondavi::form {
 // The three texts of an operand's boxes: whole number, numerator, denominator.
 using OperandTexts = std::array<std::string, 3>;
 
-// One operand of a step: written in the problem, as its boxes take it, or the answer of an
-// earlier step.
+// One operand of a step: written in the problem, or the answer of an earlier step.
 struct StepOperand {
-  OperandTexts texts;     // when written in the problem
+  int written = -1;       // the index in Problem::operands of an operand written in the problem
   int earlier_step = -1;  // otherwise the index of the step whose answer it is
 };
 
@@ -29,11 +28,18 @@ struct Step {
 };
 
 struct Problem {
+  // The operands written in the problem, from left to right, as their boxes take them.
+  std::vector<OperandTexts> operands;
   // In the order a person works them: a bracket's steps before what uses it, the left operand's
   // steps before the right one's, then the operator. The last step's answer is the problem's.
   std::vector<Step> steps;
   // An operand written with a denominator of 0 ("5/0"): the problem has no answer.
   bool zero_denominator = false;
+
+  // The box texts of an operand written in the problem.
+  const OperandTexts& Written(const StepOperand& operand) const {
+    return operands[static_cast<std::size_t>(operand.written)];
+  }
 };
 
 // Reads operands and operators, with brackets that may nest, an optional "=" at the end, and

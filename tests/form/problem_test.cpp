@@ -12,17 +12,19 @@ namespace ondavi::form {
 namespace {
 
 // "(3|1|4)" for an operand's three box texts, "#1" for the answer of the first step.
-std::string Described(const StepOperand& operand) {
+std::string Described(const Problem& problem, const StepOperand& operand) {
   if (operand.earlier_step >= 0) return "#" + std::to_string(operand.earlier_step + 1);
-  return "(" + operand.texts[0] + "|" + operand.texts[1] + "|" + operand.texts[2] + ")";
+  const OperandTexts& texts = problem.Written(operand);
+  return "(" + texts[0] + "|" + texts[1] + "|" + texts[2] + ")";
 }
 
 std::vector<std::string> Described(const Problem& problem) {
   const char* operators[] = {"", "+", "-", "x", "/"};
   std::vector<std::string> steps;
   for (const Step& step : problem.steps) {
-    steps.push_back(Described(step.first) + " " + operators[static_cast<int>(step.action)] + " " +
-                    Described(step.second));
+    steps.push_back(Described(problem, step.first) + " " +
+                    operators[static_cast<int>(step.action)] + " " +
+                    Described(problem, step.second));
   }
   return steps;
 }
