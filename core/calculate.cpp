@@ -59,8 +59,15 @@ Value Exact(const Value& v) {
 // number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
 // would be read only in part and give a wrong answer.
 bool IsWholeNumberEntry(const std::string& text) {
-  if (text.find_first_not_of(kPassedOverByVal) == std::string::npos) return true;
-  return text == "-"sv || ValReadsAll(text);
+  return ValReadsAll(text) || text == "-"sv ||
+         text.find_first_not_of(kPassedOverByVal) == std::string::npos;
+}
+
+// A character, then the number in transcript form: "-" and " 5" make "- 5".
+std::string Prefixed(char c, const Value& v) {
+  std::string text(1, c);
+  AppendStr(text, v);
+  return text;
 }
 
 std::size_t Index(Box box) {
@@ -142,7 +149,6 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   const Value zero = Value::Integer(0);
   const Value one = Value::Integer(1);
   // Working values of this run, all Empty at the start.
-  std::string entry;
   Value whole1, wholeDen1, num1, den1, whole2, wholeDen2, num2, den2, temp, resultNum, resultDen,
       decimalValue, negFlag, mixedWhole, mixedNum, mixedDen;
 
@@ -161,22 +167,23 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
 
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
-  entry = text(Text2) + text(Text3) + text(Text5) + text(Text6);
-  if (entry.find('-') != std::string::npos) {
+  const std::array<const std::string*, 4> entry{&text(Text2), &text(Text3), &text(Text5),
+                                                &text(Text6)};
+  if (std::any_of(entry.begin(), entry.end(),
+                  [](const std::string* box) { return box->find('-') != std::string::npos; })) {
     prompt.Show(CalculationWords().negative_sign);
     return;
   }
-  for (char c : entry) {
-    if (!IsDigit(c)) {
-      prompt.Show(CalculationWords().non_numeric);
-      return;
-    }
+  if (!std::all_of(entry.begin(), entry.end(), [](const std::string* box) {
+        return std::all_of(box->begin(), box->end(), IsDigit);
+      })) {
+    prompt.Show(CalculationWords().non_numeric);
+    return;
   }
   if (!IsWholeNumberEntry(text(Text1)) || !IsWholeNumberEntry(text(Text4))) {
     prompt.Show(CalculationWords().non_numeric);
     return;
   }
-  entry.clear();
   std::optional<OperandNumbers> numbers = NumbersInRange(t);
   if (!numbers) {
     prompt.Show(CalculationWords().too_large);
@@ -299,9 +306,9 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     // denominator line up behind the minus sign.
     RestoreNumerators(boxes);
     if (negFlag == one) {
-      boxes.SetText(Text7, "-" + Str(resultNum));
-      boxes.SetText(Text8, " " + Str(resultDen));
-      boxes.SetText(Text9, "-" + Str(mixedWhole));
+      boxes.SetText(Text7, Prefixed('-', resultNum));
+      boxes.SetText(Text8, Prefixed(' ', resultDen));
+      boxes.SetText(Text9, Prefixed('-', mixedWhole));
     } else {
       boxes.SetNumber(Text9, mixedWhole);
     }

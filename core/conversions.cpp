@@ -335,7 +335,11 @@ bool ValReadsAll(std::string_view text) {
 
 std::optional<Fraction> DecimalFraction(std::string_view text) {
   // Without a point or an exponent there is no fractional part.
-  if (text.find_first_of(".eEdD") == std::string_view::npos) return std::nullopt;
+  if (std::none_of(text.begin(), text.end(), [](char c) {
+        return c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D';
+      })) {
+    return std::nullopt;
+  }
   const std::string s = WithoutBlanks(text);
   if (RadixPrefix(s)) return std::nullopt;
   const DecimalSpan span = ScanDecimal(s);
