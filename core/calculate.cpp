@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "characters.h"
@@ -16,11 +15,15 @@
 
 namespace ondavi {
 
-using namespace std::string_view_literals;  // texts compared inline, without strlen
-
 namespace {
 
 using enum Box;
+
+// Whether a text is this one character. The operator and a lone sign are compared this way: a
+// comparison with a literal is a call, made several times on every step.
+bool Is(const std::string& text, char c) {
+  return text.size() == 1 && text[0] == c;
+}
 
 // The operand boxes as numbers, each text read once: what Val reads, and for the whole-number
 // boxes the exact fraction a decimal writes.
@@ -59,7 +62,7 @@ Value Exact(const Value& v) {
 // number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
 // would be read only in part and give a wrong answer.
 bool IsWholeNumberEntry(const std::string& text) {
-  return ValReadsAll(text) || text == "-"sv ||
+  return Is(text, '-') || ValReadsAll(text) ||
          text.find_first_not_of(kPassedOverByVal) == std::string::npos;
 }
 
@@ -100,15 +103,12 @@ Value ImproperNumerator(const Value& whole, const Value& wholeDen, const Value& 
 // never half reduced and no fractional value is rounded into another. Zero over zero (a mixed
 // number without a fraction) becomes 0 and 0 whatever the factor. Tells whether it divided.
 bool DivideBoth(Value& num, Value& den, double gcf) {
-  const Value zero = Value::Integer(0);
-  const Value factor = num == zero && den == zero ? Value::Integer(1) : Value::Double(gcf);
-  if (!IsExactWhole(num.ToDouble()) || !IsExactWhole(den.ToDouble()) ||
-      !IsExactWhole(factor.ToDouble()) || factor == zero) {
-    return false;
-  }
-  const auto divisor = static_cast<std::uint64_t>(factor.ToDouble());
-  num = Value::Double(static_cast<double>(static_cast<std::uint64_t>(num.ToDouble()) / divisor));
-  den = Value::Double(static_cast<double>(static_cast<std::uint64_t>(den.ToDouble()) / divisor));
+  const double n = num.ToDouble(), d = den.ToDouble();
+  const double factor = n == 0 && d == 0 ? 1 : gcf;
+  if (!IsExactWhole(n) || !IsExactWhole(d) || !IsExactWhole(factor) || factor == 0) return false;
+  const auto divisor = static_cast<std::uint64_t>(factor);
+  num = Value::Double(static_cast<double>(static_cast<std::uint64_t>(n) / divisor));
+  den = Value::Double(static_cast<double>(static_cast<std::uint64_t>(d) / divisor));
   return true;
 }
 
@@ -204,7 +204,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   // The sign moves in the operand texts this run reads rather than in the box, which holds no more
   // characters than a numerator may have and would lose its last digit to the sign.
   for (const auto& [whole, num] : {std::pair{Text1, Text2}, std::pair{Text4, Text5}}) {
-    if (text(whole) == "-"sv) val(num) = Val(text(num).insert(0, 1, '-'));
+    if (Is(text(whole), '-')) val(num) = Val(text(num).insert(0, 1, '-'));
   }
   ClearAnswers(boxes);
 
@@ -234,26 +234,25 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     den2 = Exact(den2 * wholeDen2);
 
     // The operation; addition and subtraction first bring both over the least common multiple.
-    const std::string_view operation = m.Operation;
-    if (operation == "+" || operation == "-") {
+    if (Is(m.Operation, '+') || Is(m.Operation, '-')) {
       m.FirstNumber = den1.ToDouble();
       m.SecondNumber = den2.ToDouble();
       m.FindGcf();
       const Value lcm = Exact(Value::Double(m.Lcm));
       num1 = Exact((lcm / den1) * num1);
       num2 = Exact((lcm / den2) * num2);
-      if (operation == "+") resultNum = Exact(num1 + num2);
-      if (operation == "-") resultNum = Exact(num1 - num2);
+      if (Is(m.Operation, '+')) resultNum = Exact(num1 + num2);
+      if (Is(m.Operation, '-')) resultNum = Exact(num1 - num2);
       resultDen = lcm;
       den1 = lcm;
       den2 = lcm;
     }
     if (m.KeepWork) transcript::StepLine(m.Work, num1, den1, m.Operation, num2, den2);
-    if (operation == "x") {
+    if (Is(m.Operation, 'x')) {
       resultNum = Exact(num1 * num2);
       resultDen = Exact(den1 * den2);
     }
-    if (operation == "/") {
+    if (Is(m.Operation, '/')) {
       temp = num2;  // dividing multiplies by the inverted second operand
       num2 = den2;
       den2 = temp;

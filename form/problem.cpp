@@ -172,13 +172,8 @@ class Reader {
  public:
   // Room for as many steps as the line has operators at most, so that no step is moved.
   // Room for as many steps as the line has operators at most, and one operand more.
-  Reader(std::string_view s, const std::array<char, 128>* table) : s_(s), table_(table) {
-    std::size_t operators = 0;
-    if (table_) {
-      for (char c : s) operators += IsOperator((*table_)[static_cast<unsigned char>(c)]) ? 1 : 0;
-    } else {
-      operators = static_cast<std::size_t>(std::count_if(s.begin(), s.end(), IsOperator));
-    }
+  Reader(std::string_view s, const std::array<char, 128>* table, std::size_t operators)
+      : s_(s), table_(table) {
     problem_.steps.reserve(operators);
     problem_.operands.reserve(operators + 1);
     waiting_.reserve(operators + 1);
@@ -323,16 +318,23 @@ class Reader {
 
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator) {
   const bool decimal_comma = decimal_separator == ',';
-  // Plain ASCII, as typed on most keyboards, is read as it stands.
+  // Plain ASCII, as typed on most keyboards, is read as it stands, each character through the
+  // table, once to check it and count the operators and then to read it.
   const std::array<char, 128>& table = decimal_comma ? kAsciiSymbolsWithComma : kAsciiSymbols;
-  if (std::all_of(line.begin(), line.end(), [&table](char c) {
-        return (c & 0x80) == 0 && table[static_cast<unsigned char>(c)] != 0;
-      })) {
-    return Reader(line, &table).Read();
+  std::size_t operators = 0;
+  bool in_table = true;
+  for (char c : line) {
+    const char symbol = (c & 0x80) ? 0 : table[static_cast<unsigned char>(c)];
+    in_table = in_table && symbol != 0;
+    operators += IsOperator(symbol) ? 1 : 0;
   }
+  if (in_table) return Reader(line, &table, operators).Read();
   const std::optional<std::string> symbols = Symbols(line, decimal_comma);
   if (!symbols) return std::nullopt;
-  return Reader(*symbols, nullptr).Read();
+  return Reader(
+             *symbols, nullptr,
+             static_cast<std::size_t>(std::count_if(symbols->begin(), symbols->end(), IsOperator)))
+      .Read();
 }
 
 std::string WrittenOperand(const OperandTexts& texts) {
