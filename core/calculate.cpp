@@ -62,7 +62,7 @@ Value Exact(const Value& v) {
 // number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
 // would be read only in part and give a wrong answer.
 bool IsWholeNumberEntry(const std::string& text) {
-  return Is(text, '-') || ValReadsAll(text) ||
+  return text.empty() || Is(text, '-') || ValReadsAll(text) ||
          text.find_first_not_of(kPassedOverByVal) == std::string::npos;
 }
 

@@ -301,18 +301,21 @@ std::optional<double> ShortNumber(std::string_view text) {
   const bool negative = text.starts_with('-');
   const std::string_view digits = text.substr(negative ? 1 : 0);
   if (digits.empty() || digits.size() > 15) return std::nullopt;
-  double n = 0;
+  std::uint64_t n = 0;  // below 10^15, so the double below is exact
   for (char c : digits) {
     if (!IsDigit(c)) return std::nullopt;
-    n = n * 10 + (c - '0');
+    n = n * 10 + static_cast<std::uint64_t>(c - '0');
   }
-  return negative ? -n : n;
+  const auto d = static_cast<double>(n);
+  return negative ? -d : d;
 }
 
 }  // namespace
 
 double Val(std::string_view text) {
-  if (text.empty()) return 0.0;  // an empty box, as every fraction's whole-number box is
+  // An empty box, as every fraction's whole-number box is, or a lone sign, as a negative
+  // fraction's is.
+  if (text.empty() || text == std::string_view("-")) return 0.0;
   if (const std::optional<double> n = ShortNumber(text)) return *n;
   const std::string s = WithoutBlanks(text);
   if (!s.empty() && s[0] == '&') {
