@@ -45,25 +45,31 @@ inline std::string ResultAnnouncement(const BoxPanel& boxes) {
 }
 
 // "13/6 = 2 1/6 = 2.16666666666667": the fraction, the mixed number when its whole part is not
-// 0, and the decimal, joined by " = ", with "." in the decimal. Empty when there is no answer.
-// Written straight into one text, as the command line writes one for every problem.
-inline std::string AnswerLine(const BoxPanel& boxes) {
+// 0, and the decimal, joined by " = ", with "." in the decimal; appended to `out`, nothing when
+// there is no answer. The command line writes one for every problem into the same text.
+inline void AppendAnswerLine(std::string& out, const BoxPanel& boxes) {
   const auto text = [&](Box box) { return Unpadded(boxes, box); };
-  std::string line = text(Box::Text7);
-  if (line.empty()) return line;
-  (line += '/') += text(Box::Text8);
+  const std::string num = text(Box::Text7);
+  if (num.empty()) return;
+  ((out += num) += '/') += text(Box::Text8);
   if (const std::string whole = text(Box::Text9); !whole.empty() && whole != "0" && whole != "-0") {
-    (line += " = ") += whole;
+    (out += " = ") += whole;
     if (const std::string mixed_den = text(Box::Text11); !mixed_den.empty() && mixed_den != "0") {
-      (((line += ' ') += text(Box::Text10)) += '/') += mixed_den;
+      (((out += ' ') += text(Box::Text10)) += '/') += mixed_den;
     }
   }
   if (const std::string decimal = text(Box::Text12); !decimal.empty()) {
-    const std::size_t at = (line += " = ").size();
-    line += decimal;
-    std::replace(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(),
-                 boxes.DecimalSeparator(), '.');
+    const std::size_t at = (out += " = ").size();
+    out += decimal;
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), boxes.DecimalSeparator(),
+                 '.');
   }
+}
+
+// The answer line alone; empty when there is no answer.
+inline std::string AnswerLine(const BoxPanel& boxes) {
+  std::string line;
+  AppendAnswerLine(line, boxes);
   return line;
 }
 

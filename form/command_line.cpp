@@ -44,8 +44,9 @@ constexpr char kExitStatus[] = N_(
     "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n");
 
 // One line's calculation on the session that lives for the whole run; tells whether it answered.
+// The answer is written in `answer`, which keeps its room from one line to the next.
 bool Answer(std::string_view line, bool work, FormActions& actions, const Module1& module,
-            const BoxPanel& boxes, Terminal& terminal) {
+            const BoxPanel& boxes, Terminal& terminal, std::string& answer) {
   if (!actions.Solve(line)) {
     terminal.Err("ondavi: " + std::string(line) + ": " + std::string(Tr("not a problem")) + "\n");
     return false;
@@ -54,7 +55,8 @@ bool Answer(std::string_view line, bool work, FormActions& actions, const Module
     terminal.Err("ondavi: " + std::string(line) + ": " + actions.Said().Last() + "\n");
     return false;
   }
-  std::string answer = AnswerLine(boxes);
+  answer.clear();
+  AppendAnswerLine(answer, boxes);
   answer += '\n';
   if (work) answer += WithLineEnds(module.Work, "\n") + "\n";
   terminal.Out(answer);
@@ -81,16 +83,17 @@ int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
   module.KeepWork = work;
   InMemoryBoxPanel boxes;
   FormActions actions(module, boxes);
+  std::string answer;
   int status = 0;
   if (problem != "-") {
-    status = Answer(problem, work, actions, module, boxes, terminal) ? 0 : 1;
+    status = Answer(problem, work, actions, module, boxes, terminal, answer) ? 0 : 1;
   } else {
     bool first = true;
     for (std::string line; terminal.ReadLine(line); first = false) {
       if (first && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (line.find_first_not_of(kSpacesAndTabs) == std::string::npos) continue;
-      if (!Answer(line, work, actions, module, boxes, terminal)) status = 1;
+      if (!Answer(line, work, actions, module, boxes, terminal, answer)) status = 1;
     }
   }
   return status;

@@ -9,6 +9,7 @@
 // readers after a click: the pressed operator the answer on screen, every other button nothing.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "box_panel.h"
 #include "form.h"
@@ -64,6 +65,7 @@ class FormActions {
   Module1& module_;
   BoxPanel& boxes_;
   RememberedPrompt said_;
+  std::vector<OperandTexts> step_answers_;  // of the steps of the problem being solved
   mutable std::string last_result_;
   mutable bool announcement_due_ = false;  // last_result_ is yet to be worked out from the boxes
   Action last_clicked_ = Action::kNone;
