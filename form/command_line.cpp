@@ -2,18 +2,12 @@
 
 #include <array>
 
-#include "answer_text.h"
-#include "box_panel.h"
+#include "batch.h"
 #include "characters.h"
-#include "form_actions.h"
-#include "message_text.h"
-#include "module1.h"
 #include "translation.h"
 
 namespace ondavi::form {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The help, in parts that translators translate whole, keeping their layout.
 constexpr char kUsage[] =
@@ -43,26 +37,6 @@ constexpr char kExitStatus[] = N_(
     "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
     "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n");
 
-// One line's calculation on the session that lives for the whole run; tells whether it answered.
-// The answer is written in `answer`, which keeps its room from one line to the next.
-bool Answer(std::string_view line, bool work, FormActions& actions, const Module1& module,
-            const BoxPanel& boxes, Terminal& terminal, std::string& answer) {
-  if (!actions.Solve(line)) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + std::string(Tr("not a problem")) + "\n");
-    return false;
-  }
-  if (actions.Said().Shown()) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + actions.Said().Last() + "\n");
-    return false;
-  }
-  answer.clear();
-  AppendAnswerLine(answer, boxes);
-  answer += '\n';
-  if (work) answer += WithLineEnds(module.Work, "\n") + "\n";
-  terminal.Out(answer);
-  return true;
-}
-
 bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   for (const char* n : names) {
     if (name == n) return true;
@@ -79,24 +53,9 @@ bool IsOption(std::string_view word) {
 }  // namespace
 
 int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
-  Module1 module;
-  module.KeepWork = work;
-  InMemoryBoxPanel boxes;
-  FormActions actions(module, boxes);
-  std::string answer;
-  int status = 0;
-  if (problem != "-") {
-    status = Answer(problem, work, actions, module, boxes, terminal, answer) ? 0 : 1;
-  } else {
-    bool first = true;
-    for (std::string line; terminal.ReadLine(line); first = false) {
-      if (first && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.find_first_not_of(kSpacesAndTabs) == std::string::npos) continue;
-      if (!Answer(line, work, actions, module, boxes, terminal, answer)) status = 1;
-    }
-  }
-  return status;
+  if (problem == "-") return AnswerBatch(work, terminal);
+  LineCalculator calculator(work);
+  return calculator.Answer(problem, terminal) ? 0 : 1;
 }
 
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments,

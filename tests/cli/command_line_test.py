@@ -86,6 +86,17 @@ class CommandLineTest(unittest.TestCase):
                           "ondavi: 1 \ufffd\ufffd 2: not a problem"])
         self.assertEqual(done.returncode, 1)
 
+    def test_a_long_batch_keeps_every_answer_and_message_in_its_lines_place(self):
+        # More lines than a block for each of eight cores, so that the cores share them.
+        problems = [problem for _ in range(500) for problem, _, _ in PROBLEMS]
+        expected = [line or f"ondavi: {problem}: {message}"
+                    for _ in range(500) for problem, line, message in PROBLEMS]
+        done = subprocess.run(COMMAND + ["--calculate", "-"], input="\n".join(problems).encode(),
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=NO_DISPLAY,
+                              timeout=120)
+        self.assertEqual(done.stdout.decode().splitlines(), expected)
+        self.assertEqual(done.returncode, 1)
+
     def test_the_steps_and_messages_speak_the_users_language_and_the_answer_line_does_not(self):
         for variables, becomes, refused in (
                 ({"LANGUAGE": "fr"}, "    Devient ", "ondavi: 1/2 / 0: Division par zéro impossible."),
