@@ -394,8 +394,9 @@ std::string Str(const Value& v) {
 }
 
 std::string BoxText(const Value& v, char decimal_separator) {
-  if (v.IsEmpty()) return "";
-  std::string text = IsBelowZero(v) ? "-" : "";
+  std::string text;
+  if (v.IsEmpty()) return text;
+  if (IsBelowZero(v)) text += '-';
   AppendMagnitude(text, v, decimal_separator);
   return text;
 }

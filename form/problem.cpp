@@ -166,13 +166,19 @@ int Rank(char op) {
   return op == '+' || op == '-' ? 1 : 2;
 }
 
-// Reads the symbols from left to right, once: the line itself read through an ASCII table, or
-// the symbols written out (`table` null).
+// The symbols written out, read as they stand.
+constexpr std::array<char, 128> kSymbolsAsWritten = [] {
+  std::array<char, 128> symbols{};
+  for (std::size_t c = 0; c < symbols.size(); ++c) symbols[c] = static_cast<char>(c);
+  return symbols;
+}();
+
+// Reads the symbols from left to right, once: the line itself through an ASCII table, or the
+// symbols written out. Every character of `s` has a place in the table.
 class Reader {
  public:
-  // Room for as many steps as the line has operators at most, so that no step is moved.
   // Room for as many steps as the line has operators at most, and one operand more.
-  Reader(std::string_view s, const std::array<char, 128>* table, std::size_t operators)
+  Reader(std::string_view s, const std::array<char, 128>& table, std::size_t operators)
       : s_(s), table_(table) {
     problem_.steps.reserve(operators);
     problem_.operands.reserve(operators + 1);
@@ -233,9 +239,7 @@ class Reader {
   }
 
  private:
-  char Symbol(std::size_t at) const {
-    return table_ ? (*table_)[static_cast<unsigned char>(s_[at])] : s_[at];
-  }
+  char Symbol(std::size_t at) const { return table_[static_cast<unsigned char>(s_[at])]; }
   bool AtEnd() const { return i_ == s_.size(); }
   bool At(char c) const { return i_ < s_.size() && Symbol(i_) == c; }
   bool AtDigit(std::size_t at) const { return at < s_.size() && IsDigit(Symbol(at)); }
@@ -307,7 +311,7 @@ class Reader {
   }
 
   std::string_view s_;
-  const std::array<char, 128>* table_;
+  const std::array<char, 128>& table_;
   std::size_t i_ = 0;
   Problem problem_;
   std::vector<StepOperand> waiting_;  // operands waiting for their operator
@@ -328,11 +332,11 @@ std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator
     in_table = in_table && symbol != 0;
     operators += IsOperator(symbol) ? 1 : 0;
   }
-  if (in_table) return Reader(line, &table, operators).Read();
+  if (in_table) return Reader(line, table, operators).Read();
   const std::optional<std::string> symbols = Symbols(line, decimal_comma);
   if (!symbols) return std::nullopt;
   return Reader(
-             *symbols, nullptr,
+             *symbols, kSymbolsAsWritten,
              static_cast<std::size_t>(std::count_if(symbols->begin(), symbols->end(), IsOperator)))
       .Read();
 }
