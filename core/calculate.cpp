@@ -14,7 +14,6 @@
 #include "value.h"
 
 namespace ondavi {
-
 namespace {
 
 using enum Box;

@@ -62,10 +62,8 @@ struct Share {
   bool all_answered = true;
 };
 
-// The cores' calculators, and a thread for each but the first (the caller's), which waits for a
-// block of lines, answers its share and waits for the next. The threads live as long as the
-// batch: new ones for every block would start on the caller's core, and the system would hardly
-// have moved them before they ended.
+// The cores' calculators, and a thread for each but the first (the caller's), started once for
+// the whole batch, which waits for a block of lines, answers its share and waits for the next.
 class Cores {
  public:
   Cores(unsigned count, bool work, const std::vector<std::string>& lines)

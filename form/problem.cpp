@@ -173,6 +173,20 @@ constexpr std::array<char, 128> kSymbolsAsWritten = [] {
   return symbols;
 }();
 
+// How many of the characters of `s` stand for operators through the table, in one pass; nothing
+// when one of them has no symbol there.
+std::optional<std::size_t> OperatorsIn(std::string_view s, const std::array<char, 128>& table) {
+  std::size_t operators = 0;
+  bool in_table = true;
+  for (char c : s) {
+    const char symbol = (c & 0x80) ? 0 : table[static_cast<unsigned char>(c)];
+    in_table = in_table && symbol != 0;
+    operators += IsOperator(symbol) ? 1 : 0;
+  }
+  if (!in_table) return std::nullopt;
+  return operators;
+}
+
 // Reads the symbols from left to right, once: the line itself through an ASCII table, or the
 // symbols written out. Every character of `s` has a place in the table.
 class Reader {
@@ -322,23 +336,14 @@ class Reader {
 
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator) {
   const bool decimal_comma = decimal_separator == ',';
-  // Plain ASCII, as typed on most keyboards, is read as it stands, each character through the
-  // table, once to check it and count the operators and then to read it.
+  // Plain ASCII, as typed on most keyboards, is read as it stands, through the table.
   const std::array<char, 128>& table = decimal_comma ? kAsciiSymbolsWithComma : kAsciiSymbols;
-  std::size_t operators = 0;
-  bool in_table = true;
-  for (char c : line) {
-    const char symbol = (c & 0x80) ? 0 : table[static_cast<unsigned char>(c)];
-    in_table = in_table && symbol != 0;
-    operators += IsOperator(symbol) ? 1 : 0;
+  if (const std::optional<std::size_t> operators = OperatorsIn(line, table)) {
+    return Reader(line, table, *operators).Read();
   }
-  if (in_table) return Reader(line, table, operators).Read();
   const std::optional<std::string> symbols = Symbols(line, decimal_comma);
   if (!symbols) return std::nullopt;
-  return Reader(
-             *symbols, kSymbolsAsWritten,
-             static_cast<std::size_t>(std::count_if(symbols->begin(), symbols->end(), IsOperator)))
-      .Read();
+  return Reader(*symbols, kSymbolsAsWritten, *OperatorsIn(*symbols, kSymbolsAsWritten)).Read();
 }
 
 std::string WrittenOperand(const OperandTexts& texts) {
