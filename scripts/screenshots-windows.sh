@@ -12,7 +12,7 @@ source scripts/lib/xvfb.sh
 start_xvfb 1024x600
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'wineserver -k 2>/dev/null; kill $wm 2>/dev/null; stop_xvfb' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill $wm 2>/dev/null || true; stop_xvfb' EXIT
 sleep 1
 xsetroot -solid '#5a7a96' 2>/dev/null || true
 

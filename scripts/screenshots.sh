@@ -27,7 +27,7 @@ sleep 1
 xsetroot -solid '#5a7a96' 2>/dev/null || true
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" "${options[@]}" >/dev/null 2>&1 &
 app=$!
-trap 'kill $app $wm 2>/dev/null; stop_xvfb' EXIT
+trap 'kill $app $wm 2>/dev/null || true; stop_xvfb' EXIT
 
 window=""
 for _ in $(seq 100); do

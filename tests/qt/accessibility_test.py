@@ -1,5 +1,6 @@
 """Drives the running ondavi through the accessibility bus, as a screen reader would: lists the
 tree, types the worked example, presses "+", reads the answers, and dismisses a message."""
+import os
 import sys
 import time
 
@@ -64,8 +65,25 @@ def read_only(node):
     return node.getState().contains(pyatspi.STATE_READ_ONLY)
 
 
-app = wait_for(application)
-window = wait_for(lambda: app and app.childCount and app.getChildAtIndex(0))
+def running():
+    """Whether the program that accessibility_test.sh started (ONDAVI_PID) still runs."""
+    try:
+        os.kill(int(os.environ["ONDAVI_PID"]), 0)
+        return True
+    except ProcessLookupError:
+        return False
+
+
+# The program on the bus and its window; a failure at once if the program has ended, or after 20 s.
+app = wait_for(lambda: application() or (None if running() else "ended"), 20)
+if app in (None, "ended"):
+    print("FAIL: the program " + ("ended before it appeared" if app else "did not appear")
+          + " on the accessibility bus")
+    sys.exit(1)
+window = wait_for(lambda: app.childCount and app.getChildAtIndex(0), 20)
+if not window:
+    print("FAIL: the program shows no window on the accessibility bus")
+    sys.exit(1)
 print("The tree as a screen reader reads it:")
 for node, depth in descendants(window):
     state = " (read only)" if node.getRoleName() == "text" and read_only(node) else ""

@@ -11,7 +11,13 @@ source "$here/../../scripts/lib/xvfb.sh"
 start_xvfb 800x600 || { echo "FAIL: Xvfb did not start"; exit 1; }
 unset QT_QPA_PLATFORM
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1  # no desktop here to switch accessibility on
-"$1" >/dev/null 2>&1 &
+log=$(mktemp)
+"$1" >"$log" 2>&1 &
 app=$!
-trap 'kill $app 2>/dev/null; wait $app 2>/dev/null || true; stop_xvfb' EXIT
-/usr/bin/python3 "$here/accessibility_test.py"
+trap 'kill $app 2>/dev/null || true; wait $app 2>/dev/null || true; rm -f "$log"; stop_xvfb' EXIT
+if ! ONDAVI_PID=$app /usr/bin/python3 "$here/accessibility_test.py"; then
+  echo "The program said:"
+  cat "$log"
+  xvfb_report
+  exit 1
+fi

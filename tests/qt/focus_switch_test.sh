@@ -16,7 +16,7 @@ sleep 0.5
 app=$!
 xmessage -geometry +500+400 "another window" >/dev/null 2>&1 &
 other_app=$!
-trap 'kill $app $other_app $wm 2>/dev/null; wait $app $other_app $wm 2>/dev/null || true; stop_xvfb' EXIT
+trap 'kill $app $other_app $wm 2>/dev/null || true; wait $app $other_app $wm 2>/dev/null || true; stop_xvfb' EXIT
 
 find_window() {
   for _ in $(seq 300); do
