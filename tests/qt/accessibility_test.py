@@ -5,6 +5,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CAPTION = "Free Ondavi - Pellworth"
 # Every box and button by its accessible name: (name, role, read-only).
@@ -39,8 +40,13 @@ def check(condition, what):
 
 
 def wait_for(find, seconds=30):
+    """What find() gives once it gives something; a node that vanished while find() read it
+    (the tree is changing) counts as nothing yet."""
     for _ in range(int(seconds * 10)):
-        found = find()
+        try:
+            found = find()
+        except GLib.GError:
+            found = None
         if found:
             return found
         time.sleep(0.1)
@@ -56,9 +62,13 @@ def application():
 
 
 def descendants(node, depth=0):
+    """The node and every node under it; a child that left the tree while it was being walked
+    (a message box closing) is passed over."""
     yield node, depth
     for i in range(node.childCount):
-        yield from descendants(node.getChildAtIndex(i), depth + 1)
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from descendants(child, depth + 1)
 
 
 def read_only(node):
