@@ -33,6 +33,8 @@ class BoxPanel {
   virtual ~BoxPanel() = default;
   virtual std::string Text(Box box) const = 0;
   virtual void SetText(Box box, const std::string& text) = 0;
+  // Text(box) appended to `out`; a panel that can write it there in place saves the copy.
+  virtual void AppendText(Box box, std::string& out) const { out += Text(box); }
   // Shows a number in the box in its display form, BoxText with the panel's decimal separator. A
   // panel read less often than it is written may keep the number and write the text when read.
   virtual void SetNumber(Box box, const Value& v) { SetText(box, BoxText(v, DecimalSeparator())); }
@@ -47,6 +49,14 @@ class InMemoryBoxPanel : public BoxPanel {
   std::string Text(Box box) const override {
     WritePending(Index(box));
     return texts_[Index(box)];
+  }
+  void AppendText(Box box, std::string& out) const override {
+    const std::size_t i = Index(box);
+    if (pending_.test(i)) {
+      AppendBoxText(out, numbers_[i], separators_[i]);
+    } else {
+      out += texts_[i];
+    }
   }
   void SetText(Box box, const std::string& text) override {
     pending_.reset(Index(box));

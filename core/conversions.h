@@ -47,5 +47,7 @@ void AppendStr(std::string& out, const Value& v);
 // from 1E-15 up to below 1E+15 and exponent form ("1.2E+15", "1E-16") outside that. Empty is the
 // empty text.
 std::string BoxText(const Value& v, char decimal_separator = '.');
+// BoxText(v) appended to `out`, without a text of its own.
+void AppendBoxText(std::string& out, const Value& v, char decimal_separator = '.');
 
 }  // namespace ondavi

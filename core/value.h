@@ -63,7 +63,9 @@ inline constexpr double kExactLimit = 9007199254740992.0;
 // True for the whole numbers from 0 up to 2^53, which doubles hold exactly (above it they skip
 // whole numbers), so that exact integer arithmetic can stand in for them.
 inline bool IsExactWhole(double d) {
-  return d >= 0 && d <= kExactLimit && std::floor(d) == d;
+  // Converting to an integer and back keeps exactly the whole numbers of that range, without a
+  // call to the maths library.
+  return d >= 0 && d <= kExactLimit && static_cast<double>(static_cast<std::uint64_t>(d)) == d;
 }
 
 // Inline, as every step of a calculation makes and reads values.

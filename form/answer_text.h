@@ -4,18 +4,28 @@
 // one line, for copying and for the command line.
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "box_panel.h"
 #include "translation.h"
 
 namespace ondavi::form {
 
-// A box's text without blanks: a negative answer is written with a blank behind its minus sign,
-// and its denominator with two in front, to line the boxes up.
+// A box's text without blanks, appended to `out`; the part appended, valid until `out` next
+// changes. A negative answer is written with a blank behind its minus sign, and its denominator
+// with two in front, to line the boxes up.
+inline std::string_view AppendUnpadded(std::string& out, const BoxPanel& boxes, Box box) {
+  const std::size_t at = out.size();
+  boxes.AppendText(box, out);
+  out.erase(std::remove(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), ' '), out.end());
+  return std::string_view(out).substr(at);
+}
+
 inline std::string Unpadded(const BoxPanel& boxes, Box box) {
-  std::string text = boxes.Text(box);
-  std::erase(text, ' ');
+  std::string text;
+  AppendUnpadded(text, boxes, box);
   return text;
 }
 
@@ -48,22 +58,34 @@ inline std::string ResultAnnouncement(const BoxPanel& boxes) {
 // 0, and the decimal, joined by " = ", with "." in the decimal; appended to `out`, nothing when
 // there is no answer. The command line writes one for every problem into the same text.
 inline void AppendAnswerLine(std::string& out, const BoxPanel& boxes) {
-  const auto text = [&](Box box) { return Unpadded(boxes, box); };
-  const std::string num = text(Box::Text7);
-  if (num.empty()) return;
-  ((out += num) += '/') += text(Box::Text8);
-  if (const std::string whole = text(Box::Text9); !whole.empty() && whole != "0" && whole != "-0") {
-    (out += " = ") += whole;
-    if (const std::string mixed_den = text(Box::Text11); !mixed_den.empty() && mixed_den != "0") {
-      (((out += ' ') += text(Box::Text10)) += '/') += mixed_den;
+  if (AppendUnpadded(out, boxes, Box::Text7).empty()) return;
+  out += '/';
+  AppendUnpadded(out, boxes, Box::Text8);
+  // Each part is written in its place and taken back when it is not shown.
+  const std::size_t before_whole = out.size();
+  out += " = ";
+  if (const std::string_view whole = AppendUnpadded(out, boxes, Box::Text9);
+      whole.empty() || whole == "0" || whole == "-0") {
+    out.resize(before_whole);
+  } else {
+    const std::size_t before_fraction = out.size();
+    out += ' ';
+    AppendUnpadded(out, boxes, Box::Text10);
+    out += '/';
+    if (const std::string_view mixed_den = AppendUnpadded(out, boxes, Box::Text11);
+        mixed_den.empty() || mixed_den == "0") {
+      out.resize(before_fraction);
     }
   }
-  if (const std::string decimal = text(Box::Text12); !decimal.empty()) {
-    const std::size_t at = (out += " = ").size();
-    out += decimal;
-    std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), boxes.DecimalSeparator(),
-                 '.');
+  const std::size_t before_decimal = out.size();
+  out += " = ";
+  const std::size_t at = out.size();
+  if (AppendUnpadded(out, boxes, Box::Text12).empty()) {
+    out.resize(before_decimal);
+    return;
   }
+  std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), boxes.DecimalSeparator(),
+               '.');
 }
 
 // The answer line alone; empty when there is no answer.

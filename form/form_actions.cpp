@@ -33,10 +33,13 @@ std::string StepHeading(std::size_t step, std::size_t steps, const OperandTexts&
 }  // namespace
 
 OperandTexts AnswerAsOperand(const BoxPanel& boxes) {
-  std::string num = Unpadded(boxes, Box::Text7);
-  const bool negative = num.starts_with('-');
-  if (negative) num.erase(0, 1);
-  return {negative ? "-" : "", std::move(num), Unpadded(boxes, Box::Text8)};
+  OperandTexts operand;
+  if (AppendUnpadded(operand[1], boxes, Box::Text7).starts_with('-')) {
+    operand[0] = "-";
+    operand[1].erase(0, 1);
+  }
+  AppendUnpadded(operand[2], boxes, Box::Text8);
+  return operand;
 }
 
 void FormActions::cls_Click() {
