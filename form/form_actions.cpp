@@ -99,8 +99,9 @@ bool FormActions::Solve(std::string_view line) {
     return true;
   }
   const std::size_t count = problem->steps.size();
-  std::vector<OperandTexts>& answers = step_answers_;  // of the steps so far
-  answers.clear();  // keeps its room for the next problem
+  // The answers of the steps so far; the list keeps its room for the next problem.
+  std::vector<OperandTexts>& answers = step_answers_;
+  answers.clear();
   std::string work;  // of every step, when there is more than one
   for (std::size_t k = 0; k < count; ++k) {
     const Step& step = problem->steps[k];
