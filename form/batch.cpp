@@ -151,7 +151,10 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   answer_.clear();
   AppendAnswerLine(answer_, boxes_);
   answer_ += '\n';
-  if (work_) answer_ += WithLineEnds(module_.Work, "\n") + "\n";
+  if (work_) {
+    AppendWithLineEnds(answer_, module_.Work, "\n");
+    answer_ += '\n';
+  }
   terminal.Out(answer_);
   return true;
 }
