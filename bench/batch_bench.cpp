@@ -77,7 +77,6 @@ void BM_CoreAlone(benchmark::State& state) {
       Calculate(module, boxes, prompt);
       benchmark::DoNotOptimize(boxes.texts().data());  // every answer box written
     }
-    benchmark::DoNotOptimize(module.Work.data());
   }
   state.counters["problems/s"] = benchmark::Counter(static_cast<double>(lines.size()),
                                                     benchmark::Counter::kIsIterationInvariantRate);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "factor_list.h"
+#include "work_text.h"
 
 namespace ondavi {
 
@@ -17,9 +18,9 @@ class Module1 {
   double FirstNumber = 0;   // first input of FindGcf; after a search, the smaller input
   double SecondNumber = 0;  // second input of FindGcf; after a search, the larger input
   std::string Operation;    // "+", "-", "x" or "/"
-  std::string Work;         // transcript of the last calculation
+  WorkText Work;            // transcript of the last calculation
   // Whether calculations write Work. A program that never shows it (the command line without
-  // --work) turns this off and saves a third of each calculation's time.
+  // --work) turns this off and saves what recording it costs.
   bool KeepWork = true;
   // Every factor of the two numbers of the last search, listed when read.
   FactorList FactorsA;  // factors of FirstNumber

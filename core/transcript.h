@@ -4,6 +4,7 @@
 #include <string>
 
 #include "value.h"
+#include "work_text.h"
 
 // The lines of the work transcript that "Show Work" displays. Lines end in CR LF; numbers are in
 // the transcript form (Str), so each carries a sign position.
@@ -17,20 +18,20 @@ using OperandTexts = std::array<std::string, 6>;
 // Each appends its lines to the transcript `work`.
 
 // The operands as typed and the operator, then "Becomes" on a line of its own.
-void OperandsLine(std::string& work, const OperandTexts& texts, const std::string& operation);
+void OperandsLine(WorkText& work, const OperandTexts& texts, const std::string& operation);
 
 // One fraction, the operator and the other fraction: the operands over their common denominator,
 // and for division the product that replaces it.
-void StepLine(std::string& work, const Value& num1, const Value& den1, const std::string& operation,
+void StepLine(WorkText& work, const Value& num1, const Value& den1, const std::string& operation,
               const Value& num2, const Value& den2);
 
 // "Answer is" and the unreduced result; no line end follows.
-void AnswerLines(std::string& work, const Value& num, const Value& den);
+void AnswerLines(WorkText& work, const Value& num, const Value& den);
 
 // The factor the result was reduced by and the reduced result.
-void ReductionLines(std::string& work, double gcf, const Value& num, const Value& den);
+void ReductionLines(WorkText& work, double gcf, const Value& num, const Value& den);
 
 // The message of a calculation that failed, after the answer heading if that is not there yet.
-void FailureLines(std::string& work, const std::string& message, bool answer_written);
+void FailureLines(WorkText& work, const std::string& message, bool answer_written);
 
 }  // namespace ondavi::transcript

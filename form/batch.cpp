@@ -152,7 +152,7 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   AppendAnswerLine(answer_, boxes_);
   answer_ += '\n';
   if (work_) {
-    AppendWithLineEnds(answer_, module_.Work, "\n");
+    AppendWithLineEnds(answer_, module_.Work.Text(), "\n");
     answer_ += '\n';
   }
   terminal.Out(answer_);

@@ -125,7 +125,7 @@ bool FormActions::Solve(std::string_view line) {
       // A step refused before it began has no transcript of its own, only its message, and
       // leaves no earlier step's answer beside its operands.
       if (module_.KeepWork) {
-        work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work;
+        work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work.Text();
       }
       if (said_.Shown()) ClearAnswers(boxes_);
     }

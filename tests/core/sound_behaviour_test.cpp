@@ -114,7 +114,7 @@ TEST(SoundBehaviour, TheReductionLinesShowTheReducedAnswerWithItsSign) {
   for (const auto& test : cases) {
     Calculator c;
     c.Run(test.operands, test.operation);
-    EXPECT_TRUE(c.module.Work.ends_with(test.ending)) << c.module.Work;
+    EXPECT_TRUE(c.module.Work.Text().ends_with(test.ending)) << c.module.Work.Text();
   }
 }
 
@@ -179,7 +179,7 @@ TEST(SoundBehaviour, AnswersAreExactOrRefusedAsTooLarge) {
     EXPECT_EQ(c.prompt.shown,
               test.message ? std::vector<std::string>{test.message} : std::vector<std::string>{});
     if (test.message && !c.module.Work.empty()) {  // stopped by a number formed on the way
-      EXPECT_TRUE(c.module.Work.ends_with("    Answer is\r\nNumbers too large to calculate."));
+      EXPECT_TRUE(c.module.Work.Text().ends_with("    Answer is\r\nNumbers too large to calculate."));
     }
   }
 }
@@ -272,7 +272,7 @@ TEST(SoundBehaviour, OverflowShowsAMessageInsteadOfAnAnswer) {
   EXPECT_EQ(c.prompt.shown, std::vector<std::string>{kTooLargeMessage});
   EXPECT_EQ(c.boxes.texts(),
             (Boxes{"94906267", "0", "1", "94906267", "0", "1", "", "", "", "", "", ""}));
-  EXPECT_EQ(c.module.Work.substr(c.module.Work.rfind("    Answer is")),
+  EXPECT_EQ(c.module.Work.Text().substr(c.module.Work.Text().rfind("    Answer is")),
             "    Answer is\r\nNumbers too large to calculate.");
 }
 

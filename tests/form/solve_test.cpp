@@ -31,9 +31,9 @@ struct Session {
   // The lines of the transcript that name a step.
   std::vector<std::string> Headings() const {
     std::vector<std::string> headings;
-    for (std::size_t at = 0; (at = module.Work.find("Step ", at)) != std::string::npos;) {
-      const std::size_t end = module.Work.find("\r\n", at);
-      headings.push_back(module.Work.substr(at, end - at));
+    for (std::size_t at = 0; (at = module.Work.Text().find("Step ", at)) != std::string::npos;) {
+      const std::size_t end = module.Work.Text().find("\r\n", at);
+      headings.push_back(module.Work.Text().substr(at, end - at));
       at = end;
     }
     return headings;
@@ -118,7 +118,7 @@ TEST(Solve, AStepThatEndsInAMessageEndsTheProblem) {
     Session s;
     ASSERT_TRUE(s.actions.Solve(test.problem));
     EXPECT_EQ(s.prompt.shown, std::vector<std::string>{test.message}) << test.problem;
-    EXPECT_TRUE(s.module.Work.ends_with(test.work_ending)) << s.module.Work;
+    EXPECT_TRUE(s.module.Work.Text().ends_with(test.work_ending)) << s.module.Work.Text();
     EXPECT_EQ(s.boxes.Text(Box::Text7), "");
   }
 }
