@@ -179,7 +179,8 @@ TEST(SoundBehaviour, AnswersAreExactOrRefusedAsTooLarge) {
     EXPECT_EQ(c.prompt.shown,
               test.message ? std::vector<std::string>{test.message} : std::vector<std::string>{});
     if (test.message && !c.module.Work.empty()) {  // stopped by a number formed on the way
-      EXPECT_TRUE(c.module.Work.Text().ends_with("    Answer is\r\nNumbers too large to calculate."));
+      EXPECT_TRUE(
+          c.module.Work.Text().ends_with("    Answer is\r\nNumbers too large to calculate."));
     }
   }
 }
