@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -217,6 +218,65 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
 }
 #endif
 
+// The decimal digits of d, from 1E-5 up to below 1E+15, rounded to 15 significant digits and
+// worked out exactly in integers, as most answers' decimals are: d is m / 2^s with a 53-bit m,
+// so d x 10^k is the product m x 10^k, of 117 bits at most, shifted right by s, and what is
+// shifted out decides the rounding. Nothing outside that range, where the compiler has no 128-bit
+// integers, or exactly half-way, where rounding to even needs the general path.
+std::optional<Digits> ExactSignificantDigits(double d) {
+#if defined(__SIZEOF_INT128__)
+  __extension__ typedef unsigned __int128 u128;
+  static constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+      p = power;
+      power *= 10;  // wraps after 10^19, which is never read
+    }
+    return powers;
+  }();
+  constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
+  if (!(d >= 1e-5 && d < 1e15)) return std::nullopt;
+  const auto bits = std::bit_cast<std::uint64_t>(d);
+  const auto biased = static_cast<int>(bits >> 52);  // a normal number in this range
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int s = 1075 - biased;  // from 3 to 70 in this range
+  // The decimal exponent from the binary one (log10 2 ~ 1233 / 4096), then put right below.
+  int exponent = ((biased - 1023) * 1233) >> 12;
+  for (;;) {
+    const int k = 14 - exponent;
+    if (k < 0 || k > 19) return std::nullopt;
+    const u128 product = static_cast<u128>(m) * kPowersOfTen[k];
+    const u128 whole = product >> s;
+    if (whole >= 10 * static_cast<u128>(kLeast)) {
+      ++exponent;
+      continue;
+    }
+    if (whole < kLeast) {
+      --exponent;
+      continue;
+    }
+    const u128 rest = product & ((u128{1} << s) - 1);
+    const u128 half = u128{1} << (s - 1);
+    if (rest == half) return std::nullopt;
+    auto n = static_cast<std::uint64_t>(whole) + (rest > half ? 1 : 0);
+    if (n == 10 * kLeast) {  // rounded up through nines to a power of ten
+      n = kLeast;
+      ++exponent;
+    }
+    Digits digits;
+    for (std::size_t i = 15; i-- > 0; n /= 10) digits.mantissa[i] = static_cast<char>('0' + n % 10);
+    digits.size = 15;
+    while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
+    digits.exponent = exponent;
+    return digits;
+  }
+#else
+  (void)d;
+  return std::nullopt;
+#endif
+}
+
 // The decimal digits of |d| rounded to 15 significant digits. They come from the shortest digits
 // that read back as d, which are far quicker to find than 15 digits of d's whole binary value,
 // and give the same: with 15 or fewer they are d's own 15 digits (15-digit decimals lie further
@@ -226,6 +286,7 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
 Digits SignificantDigits(double d) {
   std::array<char, 64> buffer{};
   const double magnitude = std::fabs(d);
+  if (const std::optional<Digits> digits = ExactSignificantDigits(magnitude)) return *digits;
 #if defined(__cpp_lib_to_chars)
   auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                               std::chars_format::scientific);

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "failure.h"
@@ -110,6 +115,24 @@ TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {
   for (const auto& c : cases) EXPECT_EQ(BoxText(c.value), c.expected) << c.expected;
   EXPECT_EQ(BoxText(Value::Double(0.8), ','), "0,8");
   EXPECT_EQ(BoxText(IntDiv(Value(), Value::Integer(2))), "0");
+}
+
+// A box's decimal from 1E-4 up to below 1E+15 is printf's "%.15g" of the same double: its exact
+// value rounded to 15 significant digits, half-way to even. Quotients of whole numbers below
+// 2^53, as answers are, and doubles of any bit pattern in that range.
+TEST(BoxText, DecimalsAgreeWithPrintf) {
+  std::mt19937_64 random(20261209);
+  const auto whole = [&random] {
+    return static_cast<double>(random() % (std::uint64_t{1} << (1 + random() % 53)) + 1);
+  };
+  std::array<char, 64> expected{};
+  for (int i = 0; i < 200000; ++i) {
+    double d = whole() / whole();
+    if (i % 2 == 1) d = std::bit_cast<double>((random() % 120 + 1003) << 52 | random() >> 12);
+    if (!(d >= 1e-4 && d < 1e15)) continue;
+    std::snprintf(expected.data(), expected.size(), "%.15g", d);
+    ASSERT_EQ(BoxText(Value::Double(d)), expected.data()) << std::hexfloat << d;
+  }
 }
 
 TEST(Str, CarriesASignPositionAndAlwaysAPoint) {
