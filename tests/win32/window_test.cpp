@@ -444,7 +444,8 @@ TEST(Win32Languages, EveryCaptionIsTranslatedAndWhole) {
     SetWindowTextW(window.Control("Text2"), L"1");
     SetWindowTextW(window.Control("Text3"), L"2");
     SendMessageW(window.Control("Add"), BM_CLICK, 0, 0);
-    EXPECT_NE(module.Work.find("    " + CalculationWords().becomes + " \r\n"), std::string::npos);
+    EXPECT_NE(module.Work.Text().find("    " + CalculationWords().becomes + " \r\n"),
+              std::string::npos);
     EXPECT_EQ(language == "en", CalculationWords().answer_is == kAnswerIs);
   }
   form::ChooseLanguage({});
