@@ -1,7 +1,6 @@
 #include "batch.h"
 
 #include <algorithm>
-#include <barrier>
 #include <cstddef>
 #include <memory>
 #include <thread>
@@ -62,32 +61,28 @@ struct Share {
   bool all_answered = true;
 };
 
-// The cores' calculators, and a thread for each but the first (the caller's), started once for
-// the whole batch, which waits for a block of lines, answers its share and waits for the next.
+// The cores' calculators. Each block of lines is shared out among threads started for it, one
+// for each core but the first (the caller's), and joined before the answers are passed on. A
+// thread for each block costs microseconds against the milliseconds a block takes, and joining
+// is the one wait that every platform's threads keep without fail: waits on a shared barrier
+// were lost under Wine, and the batch hung.
 class Cores {
  public:
-  Cores(unsigned count, bool work, const std::vector<std::string>& lines)
-      : lines_(lines), sync_(count) {
+  Cores(unsigned count, bool work, const std::vector<std::string>& lines) : lines_(lines) {
     for (unsigned i = 0; i < count; ++i) shares_.push_back(std::make_unique<Share>(work));
-    for (unsigned i = 1; i < count; ++i) threads_.emplace_back([this, i] { Run(i); });
-  }
-  Cores(const Cores&) = delete;
-  Cores& operator=(const Cores&) = delete;
-  ~Cores() {
-    stopping_ = true;
-    sync_.arrive_and_wait();
-    for (std::thread& thread : threads_) thread.join();
   }
 
   // Answers the first `count` lines of the block, each core an equal share of them in turn, and
   // passes on what they wrote in the lines' order.
   void Answer(std::size_t count, Terminal& terminal) {
-    count_ = count;
-    share_ = (count + shares_.size() - 1) / shares_.size();
-    sync_.arrive_and_wait();  // the block is there for every core
-    AnswerShare(0);
-    sync_.arrive_and_wait();  // every share is answered
-    for (const auto& share : shares_) share->written.PassOn(terminal);
+    const std::size_t share = (count + shares_.size() - 1) / shares_.size();
+    std::vector<std::thread> threads;
+    for (std::size_t core = 1; core < shares_.size(); ++core) {
+      threads.emplace_back([this, core, share, count] { AnswerShare(core, share, count); });
+    }
+    AnswerShare(0, share, count);
+    for (std::thread& thread : threads) thread.join();
+    for (const auto& core : shares_) core->written.PassOn(terminal);
   }
 
   bool AllAnswered() const {
@@ -96,30 +91,16 @@ class Cores {
   }
 
  private:
-  void Run(std::size_t core) {
-    for (;;) {
-      sync_.arrive_and_wait();
-      if (stopping_) return;
-      AnswerShare(core);
-      sync_.arrive_and_wait();
-    }
-  }
-
-  void AnswerShare(std::size_t core) {
-    Share& share = *shares_[core];
-    const std::size_t end = std::min(count_, (core + 1) * share_);
-    for (std::size_t i = core * share_; i < end; ++i) {
-      if (!share.calculator.Answer(lines_[i], share.written)) share.all_answered = false;
+  void AnswerShare(std::size_t core, std::size_t share, std::size_t count) {
+    Share& mine = *shares_[core];
+    const std::size_t end = std::min(count, (core + 1) * share);
+    for (std::size_t i = core * share; i < end; ++i) {
+      if (!mine.calculator.Answer(lines_[i], mine.written)) mine.all_answered = false;
     }
   }
 
   const std::vector<std::string>& lines_;
   std::vector<std::unique_ptr<Share>> shares_;
-  std::size_t count_ = 0;  // lines in the block
-  std::size_t share_ = 0;  // lines each core answers
-  bool stopping_ = false;
-  std::barrier<> sync_;  // where the cores meet before and after each block
-  std::vector<std::thread> threads_;
 };
 
 // Reads the next block of problem lines into `lines`, passing over blank ones and a byte-order
