@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -237,7 +236,8 @@ std::optional<Digits> ExactSignificantDigits(double d) {
   }();
   constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
   if (!(d >= 1e-5 && d < 1e15)) return std::nullopt;
-  const auto bits = std::bit_cast<std::uint64_t>(d);
+  std::uint64_t bits = 0;  // the double's own bits (std::bit_cast is missing from older libc++)
+  std::memcpy(&bits, &d, sizeof bits);
   const auto biased = static_cast<int>(bits >> 52);  // a normal number in this range
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const int s = 1075 - biased;  // from 3 to 70 in this range
