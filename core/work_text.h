@@ -24,7 +24,6 @@ class WorkText {
   }
   operator const std::string&() const { return Text(); }  // NOLINT: reads as the text
   const char* data() const { return Text().data(); }
-  std::size_t size() const { return Text().size(); }
   bool empty() const { return text_.empty() && numbers_.empty(); }
   friend bool operator==(const WorkText& a, std::string_view b) { return a.Text() == b; }
   friend bool operator==(const WorkText& a, const WorkText& b) { return a.Text() == b.Text(); }
