@@ -19,5 +19,8 @@ for exe in build/windows/app/ondavi.exe build/windows/app/ondavi.com; do
   fi
   rm -f /tmp/ondavi-dlls.$$
 done
-unzip -l build/windows/ondavi-*-win64.zip | grep -q 'ondavi\.com$' || { echo "FAIL: the zip has no ondavi.com"; exit 1; }
+# The listing is read whole before it is searched: grep -q would stop reading at the first match,
+# and unzip, still writing, would die of SIGPIPE and fail the pipeline under pipefail.
+listing=$(unzip -Z1 build/windows/ondavi-*-win64.zip)
+grep -q '/ondavi\.com$' <<<"$listing" || { echo "FAIL: the zip has no ondavi.com"; exit 1; }
 ls build/windows/ondavi-*-win64.zip
