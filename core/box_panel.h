@@ -77,7 +77,8 @@ class InMemoryBoxPanel : public BoxPanel {
   static std::size_t Index(Box box) { return static_cast<std::size_t>(box) - 1; }
   void WritePending(std::size_t i) const {
     if (!pending_.test(i)) return;
-    texts_[i] = BoxText(numbers_[i], separators_[i]);
+    texts_[i].clear();  // written in place, in the room the box's text already has
+    AppendBoxText(texts_[i], numbers_[i], separators_[i]);
     pending_.reset(i);
   }
 
