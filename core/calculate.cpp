@@ -205,7 +205,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   for (const auto& [whole, num] : {std::pair{Text1, Text2}, std::pair{Text4, Text5}}) {
     if (Is(text(whole), '-')) val(num) = Val(text(num).insert(0, 1, '-'));
   }
-  ClearAnswers(boxes);
+  // The answer boxes are not cleared first: an answer writes all six, a failure clears them.
 
   // Reading the operands.
   ReadWhole(val(Text1), numbers->decimal1, whole1, wholeDen1);
