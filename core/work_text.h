@@ -52,8 +52,26 @@ class WorkText {
   }
   // A number in the transcript form, written when the text is read.
   void AppendStr(const Value& v) { numbers_.push_back({text_.size(), v}); }
+  // Appends each part in turn (characters, texts, and values as AppendStr writes them), making
+  // room for all their text at once.
+  template <typename... Parts>
+  void Append(const Parts&... parts) {
+    std::size_t at = text_.size();
+    text_.resize(at + (TextSize(parts) + ...));
+    (Put(at, parts), ...);
+  }
 
  private:
+  static std::size_t TextSize(char) { return 1; }
+  static std::size_t TextSize(std::string_view text) { return text.size(); }
+  static std::size_t TextSize(const Value&) { return 0; }
+  void Put(std::size_t& at, char c) { text_[at++] = c; }
+  void Put(std::size_t& at, std::string_view text) {
+    text.copy(text_.data() + at, text.size());
+    at += text.size();
+  }
+  void Put(std::size_t& at, const Value& v) { numbers_.push_back({at, v}); }
+
   struct Number {
     std::size_t at;  // where it stands in text_, as text_ was before the numbers were written
     Value value;
