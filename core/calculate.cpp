@@ -31,18 +31,24 @@ struct OperandNumbers {
   std::optional<Fraction> decimal1, decimal2;  // of Text1 and Text4
 };
 
+// Each operand box's number when it holds a plain one (ShortNumber), as nearly every box does:
+// such a box passes the entry checks and is read without another look at its text.
+using PlainNumbers = std::array<std::optional<double>, 6>;
+
 // The operand boxes' numbers, when every box reads as a number below 2^53 in magnitude, where
 // doubles still hold every whole number, and so do the numerator and denominator of a decimal in
 // a whole-number box; nothing otherwise.
-std::optional<OperandNumbers> NumbersInRange(const transcript::OperandTexts& texts) {
+std::optional<OperandNumbers> NumbersInRange(const transcript::OperandTexts& texts,
+                                             const PlainNumbers& plain) {
   OperandNumbers numbers;
   try {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      numbers.val[i] = Val(texts[i]);
+      numbers.val[i] = plain[i] ? *plain[i] : Val(texts[i]);
       if (!(std::fabs(numbers.val[i]) < kExactLimit)) return std::nullopt;
     }
-    numbers.decimal1 = DecimalFraction(texts[0]);  // the whole-number boxes, Text1 and Text4
-    numbers.decimal2 = DecimalFraction(texts[3]);
+    // The whole-number boxes, Text1 and Text4; a plain number has no fractional part.
+    if (!plain[0]) numbers.decimal1 = DecimalFraction(texts[0]);
+    if (!plain[3]) numbers.decimal2 = DecimalFraction(texts[3]);
   } catch (const Failure&) {
     return std::nullopt;
   }
@@ -60,8 +66,8 @@ Value Exact(const Value& v) {
 // A whole-number box holds nothing, a lone "-" (the sign of the fraction beside it) or one
 // number that Val reads to its end. Anything else, such as a mixed number typed into it ("1 1/2"),
 // would be read only in part and give a wrong answer.
-bool IsWholeNumberEntry(const std::string& text) {
-  return text.empty() || Is(text, '-') || ValReadsAll(text) ||
+bool IsWholeNumberEntry(const std::string& text, bool plain) {
+  return plain || text.empty() || Is(text, '-') || ValReadsAll(text) ||
          text.find_first_not_of(kPassedOverByVal) == std::string::npos;
 }
 
@@ -164,26 +170,31 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     for (Box box : {Text1, Text4}) std::replace(text(box).begin(), text(box).end(), ',', '.');
   }
 
+  PlainNumbers plain;
+  for (std::size_t i = 0; i < t.size(); ++i) plain[i] = ShortNumber(t[i]);
+  const auto plain_digits = [&](Box box) { return plain[Index(box)] && text(box)[0] != '-'; };
+
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
-  const std::array<const std::string*, 4> entry{&text(Text2), &text(Text3), &text(Text5),
-                                                &text(Text6)};
-  if (std::any_of(entry.begin(), entry.end(),
-                  [](const std::string* box) { return box->find('-') != std::string::npos; })) {
+  const std::array<Box, 4> entry{Text2, Text3, Text5, Text6};
+  if (std::any_of(entry.begin(), entry.end(), [&](Box box) {
+        return !plain_digits(box) && text(box).find('-') != std::string::npos;
+      })) {
     prompt.Show(CalculationWords().negative_sign);
     return;
   }
-  if (!std::all_of(entry.begin(), entry.end(), [](const std::string* box) {
-        return std::all_of(box->begin(), box->end(), IsDigit);
+  if (!std::all_of(entry.begin(), entry.end(), [&](Box box) {
+        return plain_digits(box) || std::all_of(text(box).begin(), text(box).end(), IsDigit);
       })) {
     prompt.Show(CalculationWords().non_numeric);
     return;
   }
-  if (!IsWholeNumberEntry(text(Text1)) || !IsWholeNumberEntry(text(Text4))) {
+  if (!IsWholeNumberEntry(text(Text1), plain[Index(Text1)].has_value()) ||
+      !IsWholeNumberEntry(text(Text4), plain[Index(Text4)].has_value())) {
     prompt.Show(CalculationWords().non_numeric);
     return;
   }
-  std::optional<OperandNumbers> numbers = NumbersInRange(t);
+  std::optional<OperandNumbers> numbers = NumbersInRange(t, plain);
   if (!numbers) {
     prompt.Show(CalculationWords().too_large);
     return;

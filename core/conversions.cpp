@@ -379,8 +379,8 @@ void AppendMagnitude(std::string& out, const Value& v, char separator) {
   AppendWhole(out, whole);
 }
 
-// A sign and up to 15 digits, as nearly every box holds: every such number is a double as it
-// stands, read without copying the text or asking the C library.
+}  // namespace
+
 std::optional<double> ShortNumber(std::string_view text) {
   const bool negative = text.starts_with('-');
   const std::string_view digits = text.substr(negative ? 1 : 0);
@@ -393,8 +393,6 @@ std::optional<double> ShortNumber(std::string_view text) {
   const auto d = static_cast<double>(n);
   return negative ? -d : d;
 }
-
-}  // namespace
 
 double Val(std::string_view text) {
   // An empty box, as every fraction's whole-number box is, or a lone sign, as a negative

@@ -16,6 +16,11 @@ namespace ondavi {
 // leading number gives 0. A number beyond the double range fails with kOverflow.
 double Val(std::string_view text);
 
+// A plain number, an optional "-" and from 1 to 15 digits, as nearly every box holds, read
+// without copying the text or asking the C library: Val's number for it; nothing for any other
+// text. Every such number is a double as it stands.
+std::optional<double> ShortNumber(std::string_view text);
+
 // Whether Val reads all of the text as one number: nothing but blanks stands after it. False for
 // text with no number at all ("", "+", ".", "&H") and for a number followed by anything else
 // ("1 1/2", "12abc", "1,5", "1e", "&H1G").
