@@ -11,21 +11,24 @@ namespace ondavi {
 namespace {
 
 // The greatest common divisor, by Stein's binary algorithm: halvings and subtractions of odd
-// numbers. Which of the two is larger is a coin toss that a processor's branch prediction loses
-// half the time, so each round takes the smaller one and the difference by arithmetic on a mask
-// rather than by a branch. gcd(0, b) is b.
+// numbers. Each round replaces the larger of the two by their difference, shifted right past its
+// trailing zeros. The zeros are counted on the difference as first worked out, which has as many as
+// its magnitude, so that counting need not wait for which of the two is larger; and that choice,
+// a coin toss that a processor's branch prediction loses half the time, is made by arithmetic on
+// a mask rather than by a branch. gcd(0, b) is b.
 std::uint64_t Gcd(std::uint64_t a, std::uint64_t b) {
   if (a == 0 || b == 0) return a | b;
   const int shift = std::countr_zero(a | b);
   a >>= std::countr_zero(a);
-  do {
-    b >>= std::countr_zero(b);  // a and b are odd now
-    const std::uint64_t difference = b - a;
+  b >>= std::countr_zero(b);
+  for (;;) {                                 // a and b are odd
+    const std::uint64_t difference = b - a;  // wraps around when b is the smaller
+    if (difference == 0) return a << shift;
+    const int zeros = std::countr_zero(difference);
     const std::uint64_t b_smaller = 0 - static_cast<std::uint64_t>(b < a);  // all ones, or 0
-    a += difference & b_smaller;               // the smaller of the two
-    b = (difference ^ b_smaller) - b_smaller;  // the larger less the smaller
-  } while (b != 0);
-  return a << shift;
+    a += difference & b_smaller;                          // the smaller of the two
+    b = ((difference ^ b_smaller) - b_smaller) >> zeros;  // the larger less the smaller
+  }
 }
 
 }  // namespace
