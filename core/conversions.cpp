@@ -168,6 +168,13 @@ int RadixPrefix(std::string_view s) {
   return 0;
 }
 
+// The two digits of each number from 00 to 99, one after another: numbers are written two digits
+// at a time, halving the divisions.
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // Decimal digits without trailing zeros (at least one, at most the 17 that tell any two doubles
 // apart) and the decimal exponent of the first digit.
 struct Digits {
@@ -265,7 +272,10 @@ std::optional<Digits> ExactSignificantDigits(double d) {
       ++exponent;
     }
     Digits digits;
-    for (std::size_t i = 15; i-- > 0; n /= 10) digits.mantissa[i] = static_cast<char>('0' + n % 10);
+    for (std::size_t i = 15; i > 1; i -= 2, n /= 100) {
+      std::memcpy(&digits.mantissa[i - 2], &kPairs[n % 100 * 2], 2);
+    }
+    digits.mantissa[0] = static_cast<char>('0' + n);
     digits.size = 15;
     while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
     digits.exponent = exponent;
@@ -333,10 +343,6 @@ void AppendFormattedMagnitude(std::string& out, double d, char separator) {
 // time, into a buffer and appended in one piece: boxes and transcripts write many short numbers,
 // and this is several times quicker than a general conversion.
 void AppendWhole(std::string& out, std::uint64_t n) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
   char buffer[20];  // 2^64 has 20 digits
   char* first = buffer + sizeof buffer;
   while (n >= 100) {
