@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,13 +28,16 @@ bool Is(const std::string& text, char c) {
 // The operand boxes as numbers, each text read once: what Val reads, and for the whole-number
 // boxes the exact fraction a decimal writes.
 struct OperandNumbers {
-  std::array<double, 6> val{};
+  std::array<double, 6> val;                   // every one written before it is read
   std::optional<Fraction> decimal1, decimal2;  // of Text1 and Text4
 };
 
 // Each operand box's number when it holds a plain one (ShortNumber), as nearly every box does:
 // such a box passes the entry checks and is read without another look at its text.
-using PlainNumbers = std::array<std::optional<double>, 6>;
+struct PlainNumbers {
+  std::array<bool, 6> found{};
+  std::array<double, 6> value{};
+};
 
 // The operand boxes' numbers, when every box reads as a number below 2^53 in magnitude, where
 // doubles still hold every whole number, and so do the numerator and denominator of a decimal in
@@ -43,12 +47,12 @@ std::optional<OperandNumbers> NumbersInRange(const transcript::OperandTexts& tex
   OperandNumbers numbers;
   try {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      numbers.val[i] = plain[i] ? *plain[i] : Val(texts[i]);
+      numbers.val[i] = plain.found[i] ? plain.value[i] : Val(texts[i]);
       if (!(std::fabs(numbers.val[i]) < kExactLimit)) return std::nullopt;
     }
     // The whole-number boxes, Text1 and Text4; a plain number has no fractional part.
-    if (!plain[0]) numbers.decimal1 = DecimalFraction(texts[0]);
-    if (!plain[3]) numbers.decimal2 = DecimalFraction(texts[3]);
+    if (!plain.found[0]) numbers.decimal1 = DecimalFraction(texts[0]);
+    if (!plain.found[3]) numbers.decimal2 = DecimalFraction(texts[3]);
   } catch (const Failure&) {
     return std::nullopt;
   }
@@ -163,16 +167,21 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   const auto text = [&t](Box box) -> std::string& { return t[Index(box)]; };
   // Where decimals are written with a comma, a whole-number box takes it as the point too ("2,5"
   // is 2.5); the transcript shows the box as typed.
-  std::optional<transcript::OperandTexts> typed;
+  std::unique_ptr<transcript::OperandTexts> typed;  // a copy made only in that case
   if (sep == ',' &&
       (text(Text1).find(',') != std::string::npos || text(Text4).find(',') != std::string::npos)) {
-    typed = t;
+    typed = std::make_unique<transcript::OperandTexts>(t);
     for (Box box : {Text1, Text4}) std::replace(text(box).begin(), text(box).end(), ',', '.');
   }
 
   PlainNumbers plain;
-  for (std::size_t i = 0; i < t.size(); ++i) plain[i] = ShortNumber(t[i]);
-  const auto plain_digits = [&](Box box) { return plain[Index(box)] && text(box)[0] != '-'; };
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (const std::optional<double> n = ShortNumber(t[i])) {
+      plain.found[i] = true;
+      plain.value[i] = *n;
+    }
+  }
+  const auto plain_digits = [&](Box box) { return plain.found[Index(box)] && text(box)[0] != '-'; };
 
   // Entry checks: the fraction boxes take digits only, signs go in the whole-number boxes, and a
   // whole-number box holds one number or nothing.
@@ -189,8 +198,8 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     prompt.Show(CalculationWords().non_numeric);
     return;
   }
-  if (!IsWholeNumberEntry(text(Text1), plain[Index(Text1)].has_value()) ||
-      !IsWholeNumberEntry(text(Text4), plain[Index(Text4)].has_value())) {
+  if (!IsWholeNumberEntry(text(Text1), plain.found[Index(Text1)]) ||
+      !IsWholeNumberEntry(text(Text4), plain.found[Index(Text4)])) {
     prompt.Show(CalculationWords().non_numeric);
     return;
   }
