@@ -21,16 +21,31 @@
   unsupported.remove();
 
   // Texts cross into the module as UTF-8 with their length, so that every character arrives.
+  // A short ASCII text, as a box holds, is copied a byte a character: encoding or decoding it
+  // would cost a new array, many times the time of copying a few digits.
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
+  const SHORT = 64;
+  const isAscii = (text) => {
+    for (let i = 0; i < text.length; ++i) if (text.charCodeAt(i) > 0x7f) return false;
+    return true;
+  };
   const taken = (at) => {
     const length = module._ondavi_returned_length();
-    return decoder.decode(module.HEAPU8.subarray(at, at + length));
+    const bytes = module.HEAPU8.subarray(at, at + length);
+    if (length > SHORT || !bytes.every((byte) => byte <= 0x7f)) return decoder.decode(bytes);
+    return String.fromCharCode(...bytes);
   };
   const put = (text) => {
+    if (text.length <= SHORT && isAscii(text)) {
+      const at = module._ondavi_buffer(text.length);
+      const heap = module.HEAPU8; // read after the buffer is made: the heap may grow
+      for (let i = 0; i < text.length; ++i) heap[at + i] = text.charCodeAt(i);
+      return;
+    }
     const bytes = encoder.encode(text);
     const at = module._ondavi_buffer(bytes.length);
-    module.HEAPU8.set(bytes, at); // the heap is read after the buffer is made: it may grow
+    module.HEAPU8.set(bytes, at);
   };
   const api = {
     form: () => taken(module._ondavi_form()),
