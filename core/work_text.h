@@ -42,18 +42,8 @@ class WorkText {
     text_.clear();
     numbers_.clear();
   }
-  WorkText& operator+=(std::string_view text) {
-    text_ += text;
-    return *this;
-  }
-  WorkText& operator+=(char c) {
-    text_ += c;
-    return *this;
-  }
-  // A number in the transcript form, written when the text is read.
-  void AppendStr(const Value& v) { numbers_.push_back({text_.size(), v}); }
-  // Appends each part in turn (characters, texts, and values as AppendStr writes them), making
-  // room for all their text at once.
+  // Appends each part in turn, making room for all their text at once: characters, texts, and
+  // values, which stand in the transcript form (Str), written when the text is read.
   template <typename... Parts>
   void Append(const Parts&... parts) {
     std::size_t at = text_.size();
