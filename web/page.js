@@ -196,11 +196,13 @@
   }
   frame.append(...rows);
 
-  // The browser's language gives the decimal separator answers are shown with; a language the
-  // browser cannot format in leaves the point.
+  // The language asked for, or else the browser's, gives the decimal separator answers are shown
+  // with; a language the browser cannot format in leaves the point. A code written as the
+  // catalogs are named ("pt_BR", "de_AT.UTF-8") is given as the tag Intl takes ("pt-BR").
   let separator = ".";
   try {
-    const decimal = new Intl.NumberFormat(asked || navigator.language)
+    const tag = (asked || navigator.language).split(/[.@]/)[0].replace(/_/g, "-");
+    const decimal = new Intl.NumberFormat(tag)
       .formatToParts(1.5)
       .find((part) => part.type === "decimal");
     if (decimal && decimal.value.length === 1 && decimal.value.charCodeAt(0) < 128) {
