@@ -1,9 +1,12 @@
 // Keeps the hosted page usable offline, under whatever name it is hosted ("ondavi.html",
 // "index.html", or the folder's own address). The page registers the worker with its name in
-// the query string. Its own files are cached when the worker installs, and a request for one goes
-// to the network first (so that a new version shows); a good answer replaces the cached copy,
-// while an error answer, no answer at all, or none within three seconds gets the cached copy.
-// The query string does not count, and requests for anything else pass by untouched.
+// the query string, empty when it was loaded from the folder's address: only then is that address
+// the page. Beside "ondavi.html" the folder's address is another page (the folder's own index),
+// never to be kept or answered as the calculator. Its own files are cached when the worker
+// installs, and a request for one goes to the network first (so that a new version shows); a good
+// answer replaces the cached copy, while an error answer, no answer at all, or none within three
+// seconds gets the cached copy. The query string does not count, and requests for anything else
+// pass by untouched.
 "use strict";
 const CACHE = "ondavi";
 const NETWORK_WAIT_MS = 3000;
@@ -12,17 +15,13 @@ const PAGE = new URL(new URLSearchParams(self.location.search).get("page") || ".
 const FILES = [PAGE, ...["ondavi.webmanifest", "ondavi-128.png", "ondavi-256.png"].map(
   (file) => new URL(file, self.location).href,
 )];
-// The folder's address and the page's name are one page: either is answered from its copy.
-const FOLDER = new URL("./", self.location).href;
-const OWN = new Set([...FILES, FOLDER]);
 
 // The cached file a request is for, without its query string and fragment, if it is one.
 function ownFile(request) {
   const url = new URL(request.url);
   url.search = "";
   url.hash = "";
-  if (request.method !== "GET" || !OWN.has(url.href)) return null;
-  return FILES.includes(url.href) ? url.href : PAGE;
+  return request.method === "GET" && FILES.includes(url.href) ? url.href : null;
 }
 
 self.addEventListener("install", (event) => {

@@ -20,6 +20,7 @@ import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts" / "lib"))
 import chromium  # noqa: E402
+from selenium.common.exceptions import WebDriverException  # noqa: E402
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 
@@ -669,11 +670,14 @@ class PageTest(unittest.TestCase):
         self.assertGreaterEqual(printed[4], 7)
 
     def test_hosted_it_works_offline_from_good_copies_of_its_own_files_only(self):
+        """Beside another application, whose page is the folder's index: visiting the folder's
+        address keeps nothing, so the calculator stays the calculator offline."""
         folder = pathlib.Path(tempfile.mkdtemp())
         for file in ("ondavi.html", "ondavi.webmanifest", "ondavi-sw.js", "ondavi-128.png",
                      "ondavi-256.png"):
             shutil.copy(PAGE.parent / file, folder)
         (folder / "other-app.txt").write_text("another application's file")
+        (folder / "index.html").write_text("<title>Another application</title>")
         handler = functools.partial(FlakyHandler, directory=str(folder))
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -692,6 +696,8 @@ class PageTest(unittest.TestCase):
                 "const done = arguments[0]; Promise.all(['other-app.txt', 'missing.png', "
                 "'ondavi.html?utm=1', 'ondavi.html?utm=2'].map(u => fetch(u))).then(() => done())")
             self.assertEqual(self.driver.execute_async_script(cached), own)
+            self.driver.get(url.replace(PAGE.name, ""))
+            self.assertEqual(self.driver.title, "Another application")
             FlakyHandler.failing.add("/" + PAGE.name)  # once: the good copy answers instead
             chromium.open_page(self.driver, url)
             self.assertEqual(FlakyHandler.failing, set())
@@ -704,6 +710,8 @@ class PageTest(unittest.TestCase):
         self.enter(WORKED_EXAMPLE[:6])
         self.driver.find_element("id", "Add").click()
         self.assertEqual(self.boxes(), WORKED_EXAMPLE)
+        with self.assertRaises(WebDriverException):  # nothing was kept for the folder's address
+            self.driver.get(url.replace(PAGE.name, ""))
 
     def test_hosted_as_a_folders_index_it_works_offline_and_on_a_stalled_network(self):
         folder = pathlib.Path(tempfile.mkdtemp())
