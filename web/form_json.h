@@ -12,9 +12,19 @@
 namespace ondavi::web {
 namespace json {
 
+// A JSON string: quotes and backslashes escaped, and control characters (a translated caption
+// may hold a line end), which JSON does not take as they are, written as \u00XX.
 inline std::string Quoted(std::string_view text) {
+  constexpr std::string_view kHex = "0123456789abcdef";
   std::string out = "\"";
   for (char c : text) {
+    const std::size_t byte = static_cast<unsigned char>(c);
+    if (byte < 0x20) {
+      out += "\\u00";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xf];
+      continue;
+    }
     if (c == '"' || c == '\\') out += '\\';
     out += c;
   }

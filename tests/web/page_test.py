@@ -580,6 +580,14 @@ class PageTest(unittest.TestCase):
                 finally:
                     browser.quit()
 
+    def test_a_caption_with_control_characters_reaches_the_page_as_written(self):
+        """A translated caption may hold a line end: the form's JSON still reads."""
+        caption = "Número\r\nmisto \"1/2\" \\ " + "".join(map(chr, range(32))) + "\x7f"
+        control = self.js("return JSON.parse(arguments[0])", subprocess.run(
+            [RUNNER, "--control-json"], input=caption.encode(), capture_output=True,
+            check=True).stdout.decode())
+        self.assertEqual([control["caption"], control["accessibleName"]], [caption, caption])
+
     def test_an_unknown_language_leaves_the_point(self):
         unknown = chromium.start(1280, 800)
         try:

@@ -4,14 +4,17 @@
 // \t, \n and \\), clicks on one session that lives for the whole input, and writes one line a
 // click: the twelve box texts, whether a message showed, and the message, escaped and tab
 // separated. With --time ACTION T1 ... T6 it prints the median time of one such click in
-// microseconds instead.
+// microseconds instead; with --control-json, a control as the page reads it from the form's
+// JSON, with standard input as its caption and accessible name.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "form_json.h"
 #include "page_session.h"
 
 namespace {
@@ -83,12 +86,22 @@ int Time(const std::vector<std::string>& fields) {
   return 0;
 }
 
+int ControlJson() {
+  const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
+  ondavi::form::Control control = ondavi::form::kControls.front();
+  control.caption = text;
+  control.accessible_name = text;
+  std::cout << ondavi::web::json::Control(control) << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--time") {
     return Time(std::vector<std::string>(argv + 2, argv + argc));
   }
+  if (argc > 1 && std::string(argv[1]) == "--control-json") return ControlJson();
   ondavi::web::PageSession session;
   std::string line;
   while (std::getline(std::cin, line)) {
