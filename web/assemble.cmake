@@ -1,15 +1,27 @@
 cmake_minimum_required(VERSION 3.25)
 # Inlines the style, the renderer, the icon and the WebAssembly module (itself one JavaScript file
 # with the binary embedded) into the page, so that ondavi.html works opened straight from disk.
-# cmake -DSOURCE_DIR=... -DMODULE=ondavi_module.js -DICON=icon.png -DOUTPUT=ondavi.html -P assemble.cmake
+# The page's own sentences: TEXTS, run under NODE, prints the English ones, and each language of
+# LANGUAGES (separated by commas) has its catalog in PO_DIR, read with MSGATTRIB. The English ones
+# stand in the page, all of them in its first script, and each language's in the text for
+# browsers without JavaScript, where no script can choose one.
+# cmake -DSOURCE_DIR=... -DMODULE=ondavi_module.js -DTEXTS=ondavi_page_texts.js -DNODE=node
+#       -DLANGUAGES=fr,de -DPO_DIR=po -DMSGATTRIB=msgattrib -DICON=icon.png -DOUTPUT=ondavi.html
+#       -P assemble.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/page_texts.cmake)
 file(READ ${SOURCE_DIR}/page.html page)
 file(READ ${SOURCE_DIR}/page.css style)
 file(READ ${SOURCE_DIR}/page.js renderer)
+file(READ ${SOURCE_DIR}/page_texts.js texts)
 file(READ ${MODULE} module)
+execute_process(COMMAND ${NODE} ${TEXTS} OUTPUT_VARIABLE english COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+page_texts("${english}" "${LANGUAGES}" ${PO_DIR} ${MSGATTRIB} table)
+string(REPLACE "/*@TABLE@*/" "${table}" texts "${texts}")
 
 # Text inside <script> or <style> ends at "</script" or "</style" in any case, and "<!--" there
 # can hide the end of the script; none of the inlined parts may hold them.
-foreach(part style renderer module)
+foreach(part style renderer texts module)
   string(TOLOWER "${${part}}" lowered)
   foreach(forbidden "</script" "</style" "<!--")
     string(FIND "${lowered}" "${forbidden}" found)
@@ -51,6 +63,30 @@ function(base64_of file result)
 endfunction()
 base64_of(${ICON} icon)
 
+# A sentence as HTML text or attribute value.
+function(html_of text result)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+foreach(key description notStarted)
+  string(JSON english GET "${table}" en ${key})
+  html_of("${english}" english_${key})
+endforeach()
+set(no_script "")
+foreach(language en ${LANGUAGES})
+  string(JSON sentence GET "${table}" ${language} noScript)
+  html_of("${sentence}" sentence)
+  string(REPLACE "_" "-" tag "${language}")
+  string(APPEND no_script "<p lang=\"${tag}\">${sentence}</p>")
+endforeach()
+
+string(REPLACE "@DESCRIPTION@" "${english_description}" page "${page}")
+string(REPLACE "@NOT_STARTED@" "${english_notStarted}" page "${page}")
+string(REPLACE "@NO_SCRIPT@" "${no_script}" page "${page}")
+string(REPLACE "/*@TEXTS@*/" "${texts}" page "${page}")
 string(REPLACE "/*@STYLE@*/" "${style}" page "${page}")
 string(REPLACE "@ICON@" "data:image/png;base64,${icon}" page "${page}")
 string(REPLACE "/*@MODULE@*/" "${module}" page "${page}")

@@ -10,10 +10,7 @@
     module = await OndaviModule();
   } catch (error) {
     // A browser without WebAssembly (or with it turned off) gets words, not a blank page.
-    unsupported.textContent =
-      "Ondavi cannot start in this browser: it needs WebAssembly, which this browser does not " +
-      "have or has turned off. Safari 11, Chrome 57, Firefox 52, Edge 16 and their later " +
-      "versions have it.";
+    unsupported.textContent = ondaviPage.texts[ondaviPage.language].noWebAssembly;
     unsupported.classList.add("now");
     document.getElementById("window").hidden = true;
     return;
@@ -74,11 +71,13 @@
     },
   };
   // The user's language: ?lang=fr in the address (for a shared link), or the browser's own
-  // languages in order of preference; the form, Show Work and the messages follow it.
-  const asked = new URLSearchParams(location.search).get("lang");
-  const preferred = asked ? [asked] : navigator.languages || [navigator.language || "en"];
-  const language = api.chooseLanguage(preferred).replace("_", "-");
+  // languages in order of preference (as the page's first script read them); the form, Show Work,
+  // the messages and the page's description follow it.
+  const asked = ondaviPage.asked;
+  const chosen = api.chooseLanguage(ondaviPage.preferred);
+  const language = chosen.replace("_", "-");
   document.documentElement.lang = language;
+  document.querySelector('meta[name="description"]').content = ondaviPage.texts[chosen].description;
   document.getElementById("prompt-ok").textContent = api.translate("OK");
   const form = JSON.parse(api.form());
   const client = document.getElementById("client");

@@ -552,31 +552,56 @@ class PageTest(unittest.TestCase):
             settled.quit()
 
     def test_browsers_without_webassembly_exceptions_or_webassembly(self):
-        for flag, works in (("--js-flags=--no-wasm-legacy-eh", True), ("", False)):
-            with self.subTest(flag=flag):
-                browser = chromium.start(1280, 800, arguments=[flag] if flag else [])
+        browser = chromium.start(1280, 800, arguments=["--js-flags=--no-wasm-legacy-eh"])
+        try:
+            chromium.open_page(browser, URL)
+            self.enter_in(browser, ["", "1", "2", "", "", ""])
+            browser.find_element("id", "Divide").click()  # a failure, caught
+            self.assertEqual(browser.execute_script(
+                "return document.getElementById('prompt-text').textContent"),
+                "Cannot divide by zero.")
+        finally:
+            browser.quit()
+
+    def test_where_the_calculator_cannot_start_the_page_says_so_in_the_users_language(self):
+        """Without WebAssembly, where the calculator never starts (a browser too old for the
+        renderer), and with JavaScript off, where every language's sentence shows."""
+        never_starts = ("Object.defineProperty(window, 'OndaviModule', {configurable: true, "
+                        "get: () => () => new Promise(() => {}), set: () => {}})")
+        for address, browser_language, source, sentence, language in (
+                ("", "en-US", "delete window.WebAssembly", "noWebAssembly", "en"),
+                ("?lang=pt_BR", "en-US", "delete window.WebAssembly", "noWebAssembly", "pt_BR"),
+                ("", "uk-UA", "delete window.WebAssembly", "noWebAssembly", "uk"),
+                ("?lang=de_AT", "en-US", never_starts, "notStarted", "de"),
+                ("", "zh-TW", never_starts, "notStarted", "zh_CN"),
+                ("", "ja", None, "noScript", None)):
+            with self.subTest(address=address, language=browser_language, sentence=sentence):
+                browser = chromium.start(1280, 800, language=browser_language, arguments=[
+                    "--blink-settings=scriptEnabled=false"] if source is None else [])
                 try:
-                    if not works:
-                        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-                            "source": "delete window.WebAssembly"})
-                    browser.get(URL)
-                    if works:
-                        chromium.wait_ready(browser)
-                        self.enter_in(browser, ["", "1", "2", "", "", ""])
-                        browser.find_element("id", "Divide").click()  # a failure, caught
-                        self.assertEqual(browser.execute_script(
-                            "return document.getElementById('prompt-text').textContent"),
-                            "Cannot divide by zero.")
-                    else:
-                        note = browser.execute_async_script("""
-                            const done = arguments[0], start = performance.now();
-                            (function check() {
-                              const p = document.getElementById('unsupported');
-                              if (p && getComputedStyle(p).opacity === '1') return done(p.textContent);
-                              if (performance.now() - start > 10000) return done('');
-                              requestAnimationFrame(check);
-                            })();""")
-                        self.assertIn("WebAssembly", note)
+                    if source:
+                        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                                {"source": source})
+                    browser.get(URL + address)
+                    if language is None:  # every language's, each marked as written in it
+                        shown = [[p.get_attribute("lang"), p.get_attribute("textContent")] for p in
+                                 browser.find_elements("css selector", "noscript p")]
+                        self.assertEqual(shown, [[code.replace("_", "-"), page_sentence(
+                            code, sentence)] for code in ["en"] + LANGUAGES])
+                        self.assertFalse(browser.find_element("id", "unsupported").is_displayed())
+                        self.assertFalse(browser.find_element("id", "window").is_displayed())
+                        continue
+                    note = browser.execute_async_script("""
+                        const done = arguments[0], start = performance.now();
+                        (function check() {
+                          const p = document.getElementById('unsupported');
+                          if (p && getComputedStyle(p).opacity === '1') return done([p.textContent,
+                            p.lang]);
+                          if (performance.now() - start > 10000) return done([]);
+                          requestAnimationFrame(check);
+                        })();""")
+                    self.assertEqual(note, [page_sentence(language, sentence),
+                                            language.replace("_", "-")])
                 finally:
                     browser.quit()
 
@@ -772,6 +797,9 @@ class PageTest(unittest.TestCase):
                             english = ENGLISH_CAPTIONS[name]
                             self.assertEqual(text, words.get((None, english), english), name)
                             self.assertTrue(whole, (name, text))
+                        self.assertEqual(driver.execute_script(
+                            "return document.querySelector('meta[name=description]').content"),
+                            page_sentence(language, "description"))
                         driver.execute_script(ENTER, ["1", "1", "2", "", "2", "3"])
                         driver.find_element("id", "Add").click()
                         driver.find_element("id", "ShowWork").click()
@@ -835,6 +863,24 @@ LANGUAGES = [line.strip() for line in (PO / "LINGUAS").read_text().splitlines()
 ENGLISH_CAPTIONS = {"Label2": "Mixed Number", "Label3": "Decimal", "Label4": "Answer",
                     "cls": "clear", "Label5": "Fraction1", "Label6": "Fraction2",
                     "ShowWork": "Show Work"}
+
+# The page's own sentences, which the page shows in the user's language.
+PAGE_SENTENCES = {
+    "notStarted": "Ondavi has not started: this browser may lack what it needs (JavaScript and "
+                  "WebAssembly). A newer browser runs it.",
+    "noWebAssembly": "Ondavi cannot start in this browser: it needs WebAssembly, which this "
+                     "browser does not have or has turned off. Safari 11, Chrome 57, Firefox 52, "
+                     "Edge 16 and their later versions have it.",
+    "noScript": "The calculator needs JavaScript, which this browser has turned off.",
+    "description": "A calculator for common fractions and mixed numbers"}
+
+
+def page_sentence(language, key):
+    """One of the page's own sentences in a language, from its catalog; each has one."""
+    english = PAGE_SENTENCES[key]
+    if language == "en":
+        return english
+    return catalog(language)[(None, english)]
 
 
 def catalog(language):
