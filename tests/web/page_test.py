@@ -51,6 +51,30 @@ return {arrangement: getComputedStyle(document.documentElement)
           parseFloat(getComputedStyle(e).fontSize) * zoom,
           !e.readOnly || e.scrollWidth <= e.clientWidth])};
 """
+# Each label whose letters come closer than a space to the next control on their row: the
+# letters as the browser lays them out, any other control's outline.
+CLOSE_CAPTIONS = """
+const shown = [...document.querySelectorAll('#client .control')]
+  .filter(e => !e.classList.contains('shape') && e.getClientRects().length);
+const inkOf = e => {
+  if (!e.classList.contains('label')) return e.getBoundingClientRect();
+  const range = document.createRange();
+  range.selectNodeContents(e);
+  return range.getBoundingClientRect();
+};
+const zoom = parseFloat(getComputedStyle(document.getElementById('window')).zoom) || 1;
+const close = [];
+for (const label of shown.filter(e => e.classList.contains('label'))) {
+  const a = inkOf(label), middle = (a.top + a.bottom) / 2;
+  const space = parseFloat(getComputedStyle(label).fontSize) * zoom / 4;
+  for (const other of shown) {
+    const b = inkOf(other);
+    if (other === label || b.left <= a.left || b.top > middle || middle >= b.bottom) continue;
+    if (b.left - a.right < space) close.push([label.id, other.id, b.left - a.right]);
+  }
+}
+return close;
+"""
 # Contrast between two CSS colours, as WCAG reckons it.
 CONTRAST = """
 const rgb = css => { const c = document.createElement('canvas').getContext('2d');
@@ -732,6 +756,7 @@ class PageTest(unittest.TestCase):
                             "return document.documentElement.lang"), language.replace("_", "-"))
                         g = driver.execute_script(GEOMETRY)
                         self.assertEqual(g["overlaps"], [])
+                        self.assertEqual(driver.execute_script(CLOSE_CAPTIONS), [])
                         shown = driver.execute_script(
                             "return window.ondavi.form.controls.filter(c => c.caption.length > 1)"
                             ".map(c => { const e = document.getElementById(c.name); return "
