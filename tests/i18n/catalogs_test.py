@@ -118,6 +118,7 @@ class CatalogsTest(unittest.TestCase):
                 with self.subTest(language=language, text=english[:20]):
                     for line in lines:
                         self.assertLessEqual(columns(line), 80, line)
+                        self.assertNotIn(line.lstrip()[:1] or " ", "。、，；：）」』”", line)
                     if english.startswith("Usage:"):  # the program's name one under the other
                         self.assertEqual(len({columns(line[:line.index("ondavi")])
                                               for line in lines}), 1, translated)

@@ -743,8 +743,9 @@ class PageTest(unittest.TestCase):
                                  "+")
 
     def test_every_language_captions_every_control_whole_and_speaks_its_words(self):
-        """?lang=LANG: the catalog's captions, whole inside their controls and overlapping none,
-        on a desktop and on a phone; a message and Show Work's words; <html lang>."""
+        """?lang=LANG: the catalog's captions, whole inside their controls, overlapping none and
+        a space at least before the next control, on a desktop and on a phone; a message and Show
+        Work's words; <html lang>."""
         phone = chromium.start(360, 740, mobile=True)
         try:
             for language in ["en"] + LANGUAGES:
