@@ -45,6 +45,8 @@ WORDS = [
     ("pt_BR", "Answer", ("Fração",), ("Resposta",)),
     ("pl", "Mixed Number", ("Liczba mieszana",), ("L.",)),
     ("de", "Mixed Number", ("Gemischte Zahl",), ()),
+    ("tr", "Mixed Number", ("Tam sayılı kesir",), ()),
+    ("uk", "Mixed Number", ("Мішане число",), ()),
 ] + [("pl", english, ("liczba",), ("składnik",)) for english in (
     "first operand, whole number", "first operand, numerator", "first operand, denominator",
     "second operand, whole number", "second operand, numerator", "second operand, denominator")]
