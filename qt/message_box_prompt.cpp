@@ -1,5 +1,6 @@
 #include "message_box_prompt.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -14,6 +15,7 @@
 #include <QSpacerItem>
 
 #include "form.h"
+#include "translation.h"
 
 #include "message_text.h"
 
@@ -58,6 +60,11 @@ void MessageBoxPrompt::Show(const std::string& prompt) {
   const QString title = QString::fromUtf8(form::kApplicationTitle.data(),
                                           static_cast<qsizetype>(form::kApplicationTitle.size()));
   QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
+  // The button speaks the user's language, as the rest of the window does, not Qt's own English.
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+    const std::string_view word = form::Tr("OK");
+    ok->setText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+  }
   box.setTextFormat(Qt::PlainText);
   // The steps can be selected and copied, for a student's homework.
   box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

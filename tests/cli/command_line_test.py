@@ -101,7 +101,7 @@ class CommandLineTest(unittest.TestCase):
         for variables, becomes, refused in (
                 ({"LANGUAGE": "fr"}, "    Devient ", "ondavi: 1/2 / 0: Division par zéro impossible."),
                 ({"LANG": "de_DE.UTF-8"}, "    Wird zu ", "ondavi: 1/2 / 0: Durch null kann man nicht teilen."),
-                ({"LANGUAGE": "ja:fr", "LANG": "en_US.UTF-8"}, "    通分すると ",
+                ({"LANGUAGE": "ja:fr", "LANG": "en_US.UTF-8"}, "    書きなおすと ",
                  "ondavi: 1/2 / 0: 0 で割ることはできません。")):
             with self.subTest(variables=variables):
                 done = subprocess.run(COMMAND + ["--calculate", "1 1/2 + 2/3", "--work"],

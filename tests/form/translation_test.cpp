@@ -105,10 +105,12 @@ TEST_F(Translation, ShowWorkAndTheSpokenAnswerAreInTheLanguageChosen) {
   testing::RecordingPrompt prompt;
   FormActions actions(module, boxes, prompt);
   ASSERT_TRUE(actions.Solve("(1/2 + 1/3) x 3/4"));
-  EXPECT_EQ(module.Work.Text().substr(0, module.Work.Text().find("\r\n")), "Étape 1 sur 2 : 1/2 + 1/3");
+  EXPECT_EQ(module.Work.Text().substr(0, module.Work.Text().find("\r\n")),
+            "Étape 1 (sur 2)\u00a0: 1/2 + 1/3");
   EXPECT_NE(module.Work.Text().find("\r    Devient \r\n"), std::string::npos);
   EXPECT_NE(module.Work.Text().find("    La réponse est\r\n"), std::string::npos);
-  EXPECT_NE(module.Work.Text().find("    Après simplification par le PGCD 3\r\n"), std::string::npos);
+  EXPECT_NE(module.Work.Text().find("    Après simplification par le PGCD 3\r\n"),
+            std::string::npos);
   EXPECT_EQ(actions.LastResult(), "5 sur 8, décimal 0.625");
   EXPECT_EQ(AnswerLine(boxes), "5/8 = 0.625");  // scripts read it: never translated
   ASSERT_TRUE(actions.Solve("1/2 / 0"));

@@ -6,17 +6,21 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calculator.h"
 #include "label_room.h"
+#include "message_box_prompt.h"
 #include "translation.h"
 #include "window_test_support.h"
 
@@ -67,6 +71,12 @@ class LayoutTest : public QObject {
       QVERIFY(widget->width() <= ondavi::form::Pixels(ondavi::form::LabelRoom(control)));
       QCOMPARE(widget->pos(), QPoint(control.place.left / 15, control.place.top / 15));
     }
+    // Where a label's letters end, the next caption or box on its row begins at least a space
+    // away: "Answer" and "Mixed Number" must not read as one word.
+    for (const auto& [left, right] : InkOnEachRow(window)) {
+      const int blank = right.ink.left() - left.ink.right() - 1;  // right(): the last column
+      QVERIFY2(blank >= left.space, qPrintable(left.name + QStringLiteral(" and ") + right.name));
+    }
     const std::map<QString, QFontDatabase::WritingSystem> scripts = {
         {QStringLiteral("zh_CN"), QFontDatabase::SimplifiedChinese},
         {QStringLiteral("ja"), QFontDatabase::Japanese},
@@ -75,6 +85,35 @@ class LayoutTest : public QObject {
       QVERIFY2(!QFontDatabase::families(script->second).isEmpty(), "no font for the script");
     }
     ondavi::form::ChooseLanguage({});
+  }
+
+  // The message box's one button is the catalog's word, not Qt's own English.
+  void messageBoxButtonSpeaksTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("OK");
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("Aceptar");
+    QTest::newRow("tr") << QStringLiteral("tr") << QStringLiteral("Tamam");
+    QTest::newRow("zh_CN") << QStringLiteral("zh_CN") << QStringLiteral("确定");
+  }
+  void messageBoxButtonSpeaksTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, word);
+    ondavi::form::ChooseLanguage(std::vector<std::string>{language.toStdString()});
+    ondavi::MessageBoxPrompt message_box(window_);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->button(QMessageBox::Ok)->text();
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    QTimer::singleShot(5000, [] {  // never hang: close whatever is still open
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    message_box.Show("1/2");
+    ondavi::form::ChooseLanguage({});
+    QCOMPARE(shown, word);
   }
 
   void windowHasItsCaptionAndFixedClientArea() {
@@ -262,6 +301,55 @@ class LayoutTest : public QObject {
   }
 
  private:
+  // A control as it shows on its row: a label's letters (aligned in the label as it draws them),
+  // any other control's whole outline; and the width of a space in its font.
+  struct Ink {
+    QString name;
+    QRect ink;
+    int space;
+  };
+  static Ink InkOf(const QWidget& widget) {
+    QRect ink = widget.geometry();
+    if (auto* label = qobject_cast<const QLabel*>(&widget)) {
+      const int advance = label->fontMetrics().horizontalAdvance(label->text());
+      const int left = label->alignment() & Qt::AlignHCenter ? (ink.width() - advance) / 2 : 0;
+      ink = QRect(ink.left() + left, ink.top(), advance, ink.height());
+    }
+    return {widget.objectName(), ink, widget.fontMetrics().horizontalAdvance(QLatin1Char(' '))};
+  }
+  // Each label with its nearest neighbour to the right on the same row, and each label with its
+  // nearest neighbour to the left.
+  static std::vector<std::pair<Ink, Ink>> InkOnEachRow(const QWidget& window) {
+    std::vector<Ink> inks;
+    for (const ondavi::form::Control& control : ondavi::form::kControls) {
+      const auto* widget =
+          window.findChild<QWidget*>(QString::fromLatin1(control.name.data(), control.name.size()));
+      if (widget && control.kind != ondavi::form::Kind::kFrame) inks.push_back(InkOf(*widget));
+    }
+    std::vector<std::pair<Ink, Ink>> pairs;
+    for (const Ink& label : inks) {
+      if (!qobject_cast<QLabel*>(window.findChild<QWidget*>(label.name))) continue;
+      const Ink* before = nullptr;
+      const Ink* after = nullptr;
+      for (const Ink& other : inks) {
+        const int middle = label.ink.center().y();
+        const bool row = other.ink.top() <= middle && middle <= other.ink.bottom();
+        if (&other == &label || !row) continue;
+        if (other.ink.left() > label.ink.left() &&
+            (!after || other.ink.left() < after->ink.left())) {
+          after = &other;
+        }
+        if (other.ink.left() < label.ink.left() &&
+            (!before || other.ink.right() > before->ink.right())) {
+          before = &other;
+        }
+      }
+      if (after) pairs.emplace_back(label, *after);
+      if (before) pairs.emplace_back(*before, label);
+    }
+    return pairs;
+  }
+
   static QWidget* VisibleTooltip() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;

@@ -52,6 +52,30 @@ return {arrangement: getComputedStyle(document.documentElement)
           parseFloat(getComputedStyle(e).fontSize) * zoom,
           !e.readOnly || e.scrollWidth <= e.clientWidth])};
 """
+# Each label whose letters come closer than a space to the next control on their row: the
+# letters as the browser lays them out, any other control's outline.
+CLOSE_CAPTIONS = """
+const shown = [...document.querySelectorAll('#client .control')]
+  .filter(e => !e.classList.contains('shape') && e.getClientRects().length);
+const inkOf = e => {
+  if (!e.classList.contains('label')) return e.getBoundingClientRect();
+  const range = document.createRange();
+  range.selectNodeContents(e);
+  return range.getBoundingClientRect();
+};
+const zoom = parseFloat(getComputedStyle(document.getElementById('window')).zoom) || 1;
+const close = [];
+for (const label of shown.filter(e => e.classList.contains('label'))) {
+  const a = inkOf(label), middle = (a.top + a.bottom) / 2;
+  const space = parseFloat(getComputedStyle(label).fontSize) * zoom / 4;
+  for (const other of shown) {
+    const b = inkOf(other);
+    if (other === label || b.left <= a.left || b.top > middle || middle >= b.bottom) continue;
+    if (b.left - a.right < space) close.push([label.id, other.id, b.left - a.right]);
+  }
+}
+return close;
+"""
 # Contrast between two CSS colours, as WCAG reckons it.
 CONTRAST = """
 const rgb = css => { const c = document.createElement('canvas').getContext('2d');
@@ -776,8 +800,9 @@ class PageTest(unittest.TestCase):
                                  "+")
 
     def test_every_language_captions_every_control_whole_and_speaks_its_words(self):
-        """?lang=LANG: the catalog's captions, whole inside their controls and overlapping none,
-        on a desktop and on a phone; a message and Show Work's words; <html lang>."""
+        """?lang=LANG: the catalog's captions, whole inside their controls, overlapping none and
+        a space at least before the next control, on a desktop and on a phone; a message and Show
+        Work's words; <html lang>."""
         phone = chromium.start(360, 740, mobile=True)
         try:
             for language in ["en"] + LANGUAGES:
@@ -789,6 +814,7 @@ class PageTest(unittest.TestCase):
                             "return document.documentElement.lang"), language.replace("_", "-"))
                         g = driver.execute_script(GEOMETRY)
                         self.assertEqual(g["overlaps"], [])
+                        self.assertEqual(driver.execute_script(CLOSE_CAPTIONS), [])
                         shown = driver.execute_script(
                             "return window.ondavi.form.controls.filter(c => c.caption.length > 1)"
                             ".map(c => { const e = document.getElementById(c.name); return "

@@ -400,6 +400,34 @@ TEST_F(Win32Window, AnswersAndTheFrameFollowTheColourScheme) {
   EXPECT_GT(face, letters);
 }
 
+// How wide a text is in a control's font.
+SIZE TextSize(HWND hwnd, const std::wstring& text) {
+  const HDC dc = GetDC(hwnd);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd, dc);
+  return size;
+}
+
+// Where a control shows in its parent: a label's letters as the static control aligns them,
+// any other control's whole outline.
+RECT InkOf(HWND hwnd) {
+  RECT place{};
+  GetWindowRect(hwnd, &place);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&place), 2);
+  wchar_t kind[16] = {};
+  GetClassNameW(hwnd, kind, 16);
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE) & SS_TYPEMASK;
+  if (lstrcmpiW(kind, L"Static") != 0 || (style != SS_LEFT && style != SS_CENTER)) return place;
+  const LONG width = TextSize(hwnd, WindowText(hwnd)).cx;
+  if (style == SS_CENTER) place.left += (place.right - place.left - width) / 2;
+  place.right = place.left + width;
+  return place;
+}
+
 // What the tooltip of an answer box says when asked: nothing for a text that fits the box.
 // In every language, at 96 and 144 dpi: each caption is the catalog's and shows whole inside its
 // control (a label growing into the free space beside it at most), and a message and Show Work's
@@ -423,18 +451,31 @@ TEST(Win32Languages, EveryCaptionIsTranslatedAndWhole) {
         const HWND hwnd = window.Control(control.name);
         const std::wstring text = WindowText(hwnd);
         EXPECT_EQ(text, Widen(form::Tr(control.caption)));
-        const HDC dc = GetDC(hwnd);
-        const HGDIOBJ previous =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(hwnd, dc);
+        const SIZE size = TextSize(hwnd, text);
         RECT client{};
         GetClientRect(hwnd, &client);
         const int margins = control.kind == form::Kind::kCommandButton ? MulDiv(6, dpi, 96) : 0;
         EXPECT_LE(size.cx + margins, client.right);
         EXPECT_LE(client.right, MulDiv(form::LabelRoom(control), dpi, 1440) + 1);
+      }
+      // Where a label's letters end, the next control on its row begins at least a space away:
+      // "Answer" and "Mixed Number" must not read as one word.
+      for (const form::Control& label : form::kControls) {
+        if (label.kind != form::Kind::kLabel) continue;
+        const HWND hwnd = window.Control(label.name);
+        const RECT ink = InkOf(hwnd);
+        const LONG middle = (ink.top + ink.bottom) / 2;
+        for (const form::Control& other : form::kControls) {
+          if (&other == &label || other.kind == form::Kind::kFrame ||
+              other.kind == form::Kind::kShape) {
+            continue;
+          }
+          const RECT next = InkOf(window.Control(other.name));
+          if (next.left <= ink.left || next.top > middle || middle >= next.bottom) continue;
+          SCOPED_TRACE(language + " " + std::string(label.name) + " " + std::string(other.name) +
+                       " " + std::to_string(dpi));
+          EXPECT_GE(next.left - ink.right, TextSize(hwnd, L" ").cx);
+        }
       }
     }
     SendMessageW(window.Control("Divide"), BM_CLICK, 0, 0);  // 0/1 / 0/1
