@@ -40,10 +40,11 @@ bool NotLess(Rational a, Rational b) {
   return x.high != y.high ? x.high > y.high : x.low >= y.low;
 }
 
-// A whole number, a mixed number or a fraction less than 1: what the method apart takes.
+// A whole number, or a mixed number or fraction whose fraction is less than 1: what the method
+// apart takes.
 bool WholeOrMixed(const Term& t) {
-  return t.form == Term::Form::kWhole || t.form == Term::Form::kMixed ||
-         (t.form == Term::Form::kFraction && t.num < t.den);
+  return t.form == Term::Form::kWhole ||
+         ((t.form == Term::Form::kMixed || t.form == Term::Form::kFraction) && t.num < t.den);
 }
 
 // W F/d as its parts make it: "W", "F/d" or "W F/d"; F may be d or more (after borrowing).

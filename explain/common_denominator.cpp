@@ -43,6 +43,7 @@ std::int64_t CommonDenominator(std::int64_t a, std::int64_t b, const Settings& s
   bool multiples = settings.denominator == Settings::Denominator::kMultiples ||
                    (settings.denominator == Settings::Denominator::kAuto && lcd <= kMultiplesUpTo);
   if (lcd / larger > kMostMultiples) multiples = false;
+  if (lcd == larger) multiples = true;  // the larger is a multiple of the smaller already
   Step step = MakeStep(Kind::kCommonDenominator, {},
                        multiples ? Detail::kByMultiples : Detail::kByPrimeFactors);
   step.args = {Whole(a), Whole(b), Whole(lcd)};

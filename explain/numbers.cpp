@@ -25,8 +25,15 @@ bool Times(std::int64_t x, std::int64_t y, std::int64_t* r) {
   return !MultiplyOverflows(x, y, r) && Fits(*r);
 }
 
+// The number that digits write; 0 for one of more digits than 2^53 has, which the calculator
+// refuses before it is worked with.
 std::int64_t Digits(const std::string& text) {
-  return text.empty() ? 0 : std::stoll(text);
+  std::int64_t n = 0;
+  for (char c : text) {
+    if (n >= kLimit) return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 }  // namespace
@@ -88,11 +95,15 @@ Term WrittenTerm(const WrittenOperand& written) {
     t.form = Term::Form::kDecimal;
     t.shown = Decimal(first);
     t.negative = negative;
-    if (const std::optional<ondavi::Fraction> f = DecimalFraction(first)) {
-      t.value = {static_cast<std::int64_t>(f->numerator),
-                 static_cast<std::int64_t>(f->denominator)};
-    } else {
-      t.value = {static_cast<std::int64_t>(Val(first)), 1};  // a whole number, "2.0"
+    // A decimal of more digits than 2^53 holds keeps no value: the calculator refuses it.
+    try {
+      if (const std::optional<ondavi::Fraction> f = DecimalFraction(first)) {
+        t.value = {static_cast<std::int64_t>(f->numerator),
+                   static_cast<std::int64_t>(f->denominator)};
+      } else if (std::fabs(Val(first)) < kExactLimit) {
+        t.value = {static_cast<std::int64_t>(Val(first)), 1};  // a whole number, "2.0"
+      }
+    } catch (const Failure&) {
     }
     return t;
   }

@@ -29,16 +29,17 @@ std::string RandomOperand(std::mt19937& rng) {
   const unsigned limit = rng() % 25 == 0 ? 99'999'999u : rng() % 4 == 0 ? 999u : 24u;
   const std::string sign = rng() % 4 == 0 ? "-" : "";
   switch (rng() % 6) {
-    case 0:
-      return sign + number(limit);
+    case 0:  // now and then with more digits than 2^53 has
+      return sign + (rng() % 50 == 0 ? "123456789012345678901" : number(limit));
     case 1:
     case 2:
       return sign + number(limit) + "/" + number(limit);
     case 3:
     case 4:
       return sign + std::to_string(rng() % 10) + " " + number(limit) + "/" + number(limit);
-    default:
-      return sign + std::to_string(rng() % 10) + "." + std::to_string(rng() % 1000);
+    default:  // the same
+      return sign + std::to_string(rng() % 10) + "." +
+             (rng() % 50 == 0 ? "12345678901234567" : std::to_string(rng() % 1000));
   }
 }
 

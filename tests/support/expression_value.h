@@ -20,8 +20,10 @@ inline std::optional<Fraction> ValueOf(const explain::Expression& e) {
       return Normalised({e.numerator, e.denominator});
     case Kind::kMixed: {
       if (e.denominator == 0) return std::nullopt;
-      const Int magnitude = Int{e.value} * e.denominator + e.numerator;
-      return Normalised({e.negative ? -magnitude : magnitude, e.denominator});
+      // As the calculator reads it: a minus sign before the whole number covers the fraction.
+      const Int magnitude = Abs(e.value) * e.denominator + e.numerator;
+      const bool negative = e.negative || e.value < 0;
+      return Normalised({negative ? -magnitude : magnitude, e.denominator});
     }
     case Kind::kDecimal: {
       bool negative = false;
