@@ -71,7 +71,7 @@ Expression Finished(const Term& answer, std::vector<Step>& out) {
 Solution ZeroDenominatorSolution() {
   Solution solution;
   solution.failure = Detail::kDivideByZero;
-  solution.steps.push_back(NoAnswer(Detail::kDivideByZero));
+  solution.steps.push_back(NoAnswer(Detail::kZeroDenominator));
   return solution;
 }
 

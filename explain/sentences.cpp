@@ -163,6 +163,13 @@ std::string_view EnglishSentence(const Step& step) {
                            "A number in this calculation reaches 2^53 (9,007,199,254,740,992), "
                            "beyond which the calculator cannot stay exact.");
       }
+      if (step.detail == Detail::kZeroDenominator) {
+        // TRANSLATORS: why a problem with a fraction such as "5/0" stops with "Cannot divide by
+        // zero.".
+        return ONDAVI_WORD("explain",
+                           "A fraction with the denominator 0 has no value: nothing can be "
+                           "divided into 0 parts.");
+      }
       // TRANSLATORS: why the calculation stops with "Cannot divide by zero.".
       return ONDAVI_WORD("explain",
                          "No number times 0 gives 1, so 0 has no reciprocal: nothing can be "

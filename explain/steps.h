@@ -71,6 +71,7 @@ enum class Detail {
   // kNoAnswer
   kDivideByZero,
   kTooLarge,
+  kZeroDenominator,  // an operand written over 0; the answer fails as a division by zero
   // kMixedToImproper: of a negative mixed number, worked on its magnitude in a sub-step
   kNegative,
   // kImproperToMixed: the answer is a whole number

@@ -47,6 +47,11 @@ PROBLEMS = [
 ]
 
 
+# The README's list of the kinds of step of a worked solution.
+README = (pathlib.Path(__file__).resolve().parents[2] / "README.md").read_text(encoding="utf-8")
+DOCUMENTED_KINDS = README[README.index("- The kinds:"):README.index("Kinds may be added")]
+
+
 def run(arguments, stdin=b"", **options):
     return subprocess.run(COMMAND + arguments, input=stdin, capture_output=True,
                           env=NO_DISPLAY, timeout=120, **options)
@@ -155,9 +160,12 @@ class CommandLineTest(unittest.TestCase):
                         self.assertNotIn("steps", o)
                         continue
                     self.assertEqual(o["steps"][-1]["kind"], "answer" if line else "no_answer")
-                    for step in o["steps"]:
+                    steps = list(o["steps"])
+                    for step in steps:
                         self.assertEqual(set(step) - {"lcd", "gcf", "factor"},
                                          {"kind", "text", "math", "steps"})
+                        self.assertIn(f"`{step['kind']}`", DOCUMENTED_KINDS)
+                        steps += step["steps"]
 
     def test_the_settings_choose_the_method(self):
         for arguments, present, absent in (
