@@ -167,6 +167,12 @@ class CommandLineTest(unittest.TestCase):
                         self.assertIn(f"`{step['kind']}`", DOCUMENTED_KINDS)
                         steps += step["steps"]
 
+    def test_json_keeps_any_problem_text_a_valid_string(self):
+        for problem in ('say "1/2"\\', "1/2\t+\x011/3", "½ + ⅓"):
+            with self.subTest(problem=problem):
+                done = run(["--format", "json", "--explain", problem])
+                self.assertEqual(json.loads(done.stdout.decode())["problem"], problem)
+
     def test_the_settings_choose_the_method(self):
         for arguments, present, absent in (
                 (["5/12 + 7/18"], "by listing multiples", "Prime factors"),
