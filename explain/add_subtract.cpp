@@ -172,6 +172,14 @@ Term AddOrSubtract(Term a, char op, Term b, const Settings& settings, std::vecto
     out.push_back(MakeStep(Kind::kWholeNumbers, {Operation(a.shown, op, b.shown), Whole(r)}));
     return MixedTerm(r < 0, std::llabs(r), 0, 1);
   }
+  if (b.value.num == 0 || (a.value.num == 0 && op == '+')) {  // the other number as it stands
+    const Term& kept = b.value.num == 0 ? a : b;
+    out.push_back(MakeStep(Kind::kAddZero, {Operation(a.shown, op, b.shown), kept.shown}));
+    const bool lowest =
+        kept.form == Term::Form::kWhole ||
+        (kept.form == Term::Form::kMixed && kept.num < kept.den && Gcd(kept.num, kept.den) == 1);
+    return lowest ? kept : Simplified(AsFraction(kept, out), out);
+  }
   const bool difference_not_negative = op == '+' || a.negative || NotLess(a.value, b.value);
   const bool apart = settings.mixed != Settings::MixedNumbers::kImproper && !a.negative &&
                      WholeOrMixed(a) && WholeOrMixed(b) && (a.whole > 0 || b.whole > 0) &&

@@ -63,6 +63,9 @@ std::string_view EnglishSentence(const Step& step) {
           return ONDAVI_WORD("explain",
                              "A negative times a positive is negative, so the answer is negative.");
       }
+    case Kind::kAddZero:
+      // TRANSLATORS: followed by "18/24 + 0 = 18/24".
+      return ONDAVI_WORD("explain", "Adding or subtracting 0 changes nothing:");
     case Kind::kWholeNumbers:
       // TRANSLATORS: followed by "2 + 3 = 5".
       return ONDAVI_WORD("explain", "Work out the whole numbers:");

@@ -33,9 +33,10 @@ constexpr std::string_view kNames[] = {
     "improper_to_mixed",
     "answer",
     "no_answer",
+    "add_zero",
 };
 constexpr std::size_t kKindCount = sizeof(kNames) / sizeof(kNames[0]);
-static_assert(static_cast<std::size_t>(Kind::kNoAnswer) + 1 == kKindCount);
+static_assert(static_cast<std::size_t>(Kind::kAddZero) + 1 == kKindCount);
 
 }  // namespace
 

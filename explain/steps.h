@@ -44,6 +44,7 @@ enum class Kind {
   kImproperToMixed,     // 19/12 = 1 7/12
   kAnswer,              // the problem = the answer
   kNoAnswer,            // why there is no answer
+  kAddZero,             // 18/24 + 0 = 18/24
 };
 
 // The name of a kind in the JSON form: "operation", "mixed_to_improper"...

@@ -200,13 +200,9 @@ TEST(WorkedSolution, Worksheet) {
        "Answer: 5/12 + 7/18 = 29/36\n",
        primes},
       {"18/24 + 0",
-       "Write the whole number as a fraction over 1: 0 = 0/1\n"
-       "The least common denominator of 24 and 1, by listing multiples, is 24.\n"
-       "  Multiples of 24 until one is a multiple of 1: 24.\n"
-       "Rename the fraction over 24: multiply both parts by 24: 0/1 = (0 x 24)/(1 x 24) = 0/24\n"
-       "Add the numerators; the denominator stays the same: 18/24 + 0/24 = (18 + 0)/24 = 18/24\n"
-       "The greatest common factor of 18 and 24 is 6; divide both by it: 18/24 = (18 / 6)/(24 / 6) "
-       "= 3/4\n"
+       "Adding or subtracting 0 changes nothing: 18/24 + 0 = 18/24\n"
+       "The greatest common factor of 18 and 24 is 6; divide both by it: 18/24 = (18 / 6)/(24 / "
+       "6) = 3/4\n"
        "  Factors of 18: 1, 2, 3, 6, 9, 18.\n"
        "  Factors of 24: 1, 2, 3, 4, 6, 8, 12, 24.\n"
        "Answer: 18/24 + 0 = 3/4\n"},
