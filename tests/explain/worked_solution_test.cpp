@@ -2,7 +2,9 @@
 // make of them.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "worked_solution.h"
 #include "writers.h"
@@ -232,6 +234,33 @@ TEST(WorkedSolution, Worksheet) {
        "Answer: (2/3 + 1/4) / 5/6 = 1 1/10\n"},
   };
   for (const auto& test : cases) EXPECT_EQ(Text(test.problem, test.settings), test.text);
+}
+
+// The rule named in an operation's heading is the one that decides its place: brackets where
+// they were needed, x and / where they go before a + or - written to their left.
+TEST(WorkedSolution, HeadingsNameTheRuleThatDecidesTheOrder) {
+  const struct {
+    const char* problem;
+    std::vector<std::string> headings;
+  } cases[] = {
+      {"1/2 - (1/3 - 1/4)", {"Step 1 of 2, brackets first: 1/3 - 1/4", "Step 2 of 2: 1/2 - 1/12"}},
+      {"(1/2 x 1/3) + 1/4", {"Step 1 of 2: 1/2 x 1/3", "Step 2 of 2: 1/6 + 1/4"}},
+      {"1/2 / (1/3 x 1/4)", {"Step 1 of 2, brackets first: 1/3 x 1/4", "Step 2 of 2: 1/2 / 1/12"}},
+      {"1/2 + 1/3 x 1/4 x 1/5",
+       {"Step 1 of 3, x and / before + and -: 1/3 x 1/4",
+        "Step 2 of 3, x and / before + and -: 1/12 x 1/5", "Step 3 of 3: 1/2 + 1/60"}},
+      {"(1/2 + 1/3) x (1/4 - 1/5)",
+       {"Step 1 of 3, brackets first: 1/2 + 1/3", "Step 2 of 3, brackets first: 1/4 - 1/5",
+        "Step 3 of 3: 5/6 x 1/20"}},
+  };
+  for (const auto& test : cases) {
+    std::vector<std::string> headings;
+    std::istringstream lines(Text(test.problem));
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("Step ")) headings.push_back(line);
+    }
+    EXPECT_EQ(headings, test.headings) << test.problem;
+  }
 }
 
 }  // namespace
