@@ -1,7 +1,8 @@
 // A batch of whole problems, one a line, as "ondavi --calculate -" reads them: the core alone
 // (Calculate on the box texts read beforehand) against the whole command line (reading each
 // line, calculating and printing the answer line), so that reading and printing can be seen not
-// to dominate. Usage: batch_bench [benchmark options] PROBLEMS_FILE
+// to dominate; and the command line answering in JSON, and explaining each problem in JSON. Usage:
+// batch_bench [benchmark options] PROBLEMS_FILE
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -101,11 +102,12 @@ class MemoryTerminal : public form::Terminal {
   std::size_t next_ = 0;
 };
 
-void BM_CommandLine(benchmark::State& state) {
+// The whole command line, answering as `how` says: answer lines, or worked solutions.
+void BM_CommandLine(benchmark::State& state, form::Answering how) {
   std::size_t printed = 0;
   for (auto _ : state) {
     MemoryTerminal terminal;
-    form::RunCalculations("-", false, terminal);
+    form::RunCalculations("-", how, terminal);
     printed = terminal.out.size();
     benchmark::DoNotOptimize(terminal.out.data());
   }
@@ -115,8 +117,21 @@ void BM_CommandLine(benchmark::State& state) {
 }
 
 BENCHMARK(BM_CoreAlone)->Name("batch, core alone")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CommandLine)
+form::Answering Asked(bool explain, form::Format format) {
+  form::Answering how;
+  how.explain = explain;
+  how.format = format;
+  return how;
+}
+
+BENCHMARK_CAPTURE(BM_CommandLine, calculate, Asked(false, form::Format::kText))
     ->Name("batch, read, calculated and printed")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CommandLine, calculate_json, Asked(false, form::Format::kJson))
+    ->Name("batch, --calculate --format json")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CommandLine, explain_json, Asked(true, form::Format::kJson))
+    ->Name("batch, --explain --format json")
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

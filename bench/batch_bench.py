@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Batches of whole problems through "ondavi --calculate -" beside a plain Python script that
 prints the same answer lines with fractions.Fraction (fractions_baseline.py, checked to print
-the same): problems per second of each (medians of five runs, taken in turn), their ratio, and
+the same): problems per second of each (medians of five runs, taken in turn), their ratio, the
+worked solutions of "ondavi --explain - --format json" in problems per second, and
 ondavi's peak resident memory at the batch's length and at ten times it. Then batch_bench times
 the core alone doing the same steps, and the whole command line, in one process.
 
@@ -99,6 +100,9 @@ def bench(name, problem, program, batch_bench, count, folder):
     print(f"  ondavi --calculate -  {rate['ondavi']:12,.0f} problems/s")
     print(f"  fractions_baseline.py {rate['python']:12,.0f} problems/s")
     print(f"  ratio                 {rate['ondavi'] / rate['python']:12.1f}x")
+    explain = [program, "--explain", "-", "--format", "json"]
+    explained = len(lines) / statistics.median(run(explain, path)[0] for _ in range(5))
+    print(f"  ondavi --explain - --format json {explained:12,.0f} problems/s (worked solutions)")
     print(f"  ondavi's peak resident memory: {peak_kib(ondavi, path) / 1024:.1f} MiB for "
           f"{len(lines):,} lines, {peak_kib(ondavi, folder / 'long.txt') / 1024:.1f} MiB for "
           f"{10 * len(lines):,}")

@@ -11,6 +11,8 @@
 #include "characters.h"
 #include "message_text.h"
 #include "translation.h"
+#include "worked_solution.h"
+#include "writers.h"
 
 namespace ondavi::form {
 namespace {
@@ -55,7 +57,7 @@ class RecordingTerminal : public Terminal {
 
 // One core's calculator and what it wrote.
 struct Share {
-  explicit Share(bool work) : calculator(work) {}
+  explicit Share(const Answering& how) : calculator(how) {}
   LineCalculator calculator;
   RecordingTerminal written;
   bool all_answered = true;
@@ -68,8 +70,9 @@ struct Share {
 // were lost under Wine, and the batch hung.
 class Cores {
  public:
-  Cores(unsigned count, bool work, const std::vector<std::string>& lines) : lines_(lines) {
-    for (unsigned i = 0; i < count; ++i) shares_.push_back(std::make_unique<Share>(work));
+  Cores(unsigned count, const Answering& how, const std::vector<std::string>& lines)
+      : lines_(lines) {
+    for (unsigned i = 0; i < count; ++i) shares_.push_back(std::make_unique<Share>(how));
   }
 
   // Answers the first `count` lines of the block, each core an equal share of them in turn, and
@@ -118,35 +121,71 @@ std::size_t ReadBlock(Terminal& terminal, std::vector<std::string>& lines, bool&
   return count;
 }
 
-}  // namespace
-
-bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
-  if (!actions_.Solve(line)) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + std::string(Tr("not a problem")) + "\n");
-    return false;
-  }
-  if (actions_.Said().Shown()) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + actions_.Said().Last() + "\n");
-    return false;
-  }
-  answer_.clear();
-  AppendAnswerLine(answer_, boxes_);
-  answer_ += '\n';
-  if (work_) {
-    AppendWithLineEnds(answer_, module_.Work.Text(), "\n");
-    answer_ += '\n';
-  }
-  terminal.Out(answer_);
-  return true;
+// The catalogs' lookup, as the worked solution's writers take it.
+std::string_view Translated(std::string_view context, std::string_view english) {
+  return Tr(context, english);
 }
 
-int AnswerBatch(bool work, Terminal& terminal) {
+}  // namespace
+
+void LineCalculator::AppendWorkedSolution(std::string_view line, const std::string& answer_line,
+                                          const std::string& message) {
+  const std::optional<explain::Solution> solution =
+      WorkedSolution(line, how_.settings, boxes_.DecimalSeparator());
+  if (how_.format == Format::kJson) {
+    explain::AppendJson(answer_, line, solution ? &*solution : nullptr, answer_line, message,
+                        Translated);
+    return;
+  }
+  if (!solution) return;
+  const std::size_t first = line.find_first_not_of(kSpacesAndTabs);
+  const std::size_t last = line.find_last_not_of(kSpacesAndTabs);
+  answer_ += line.substr(first, last + 1 - first);
+  answer_ += how_.format == Format::kLatex ? " \\\\\n" : "\n";
+  if (how_.format == Format::kLatex) {
+    explain::AppendLatex(answer_, *solution, Translated);
+  } else {
+    explain::AppendText(answer_, *solution, Translated);
+  }
+  if (!answer_line.empty()) answer_ += answer_line + "\n";
+  answer_ += '\n';
+}
+
+bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
+  answer_.clear();
+  std::string message, answer_line;
+  if (!actions_.Solve(line)) {
+    message = Tr("not a problem");
+  } else if (actions_.Said().Shown()) {
+    message = actions_.Said().Last();
+  } else {
+    AppendAnswerLine(answer_line, boxes_);
+  }
+  if (how_.explain) {
+    AppendWorkedSolution(line, answer_line, message);
+  } else if (how_.format == Format::kJson) {
+    explain::AppendJson(answer_, line, nullptr, answer_line, message, Translated);
+  } else if (message.empty()) {
+    answer_ += answer_line + '\n';
+    if (how_.work) {
+      AppendWithLineEnds(answer_, module_.Work.Text(), "\n");
+      answer_ += '\n';
+    }
+  }
+  if (!answer_.empty()) terminal.Out(answer_);
+  if (!message.empty() && how_.format != Format::kJson) {
+    terminal.Err("ondavi: " + std::string(line) + ": " + message + "\n");
+  }
+  return message.empty();
+}
+
+int AnswerBatch(const Answering& how, Terminal& terminal) {
   const unsigned available = std::clamp(std::thread::hardware_concurrency(), 1u, kMostCores);
   std::vector<std::string> lines(kLinesPerCore * available);  // each line keeps its room
   bool first = true;
   std::size_t count = ReadBlock(terminal, lines, first);
   // A batch that fills less than one block is answered by one core.
-  Cores cores(count == lines.size() ? available : 1, work, lines);
+  Cores cores(count == lines.size() ? available : 1, how, lines);
   for (;;) {
     cores.Answer(count, terminal);
     if (count < lines.size()) break;

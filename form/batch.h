@@ -16,16 +16,21 @@ namespace ondavi::form {
 // memory and the form's actions.
 class LineCalculator {
  public:
-  explicit LineCalculator(bool work) : work_(work) { module_.KeepWork = work; }
+  explicit LineCalculator(const Answering& how) : how_(how) { module_.KeepWork = how.work; }
   LineCalculator(const LineCalculator&) = delete;
   LineCalculator& operator=(const LineCalculator&) = delete;
 
-  // Answers one problem on the terminal: its answer line, followed with work by its steps, or
-  // "ondavi: PROBLEM: MESSAGE" on the error stream. Tells whether it answered.
+  // Answers one problem on the terminal as `how` says: its answer line, followed with work by
+  // its steps, or its worked solution; a problem without an answer with "ondavi: PROBLEM:
+  // MESSAGE" on the error stream (in JSON, its object's "message"). Tells whether it answered.
   bool Answer(std::string_view line, Terminal& terminal);
 
  private:
-  bool work_;
+  // The worked solution as `how` asks for it, into answer_.
+  void AppendWorkedSolution(std::string_view line, const std::string& answer_line,
+                            const std::string& message);
+
+  Answering how_;
   Module1 module_;
   InMemoryBoxPanel boxes_;
   FormActions actions_{module_, boxes_};
@@ -38,6 +43,6 @@ class LineCalculator {
 // and what each wrote is passed on to the terminal in the lines' order, just as one calculator
 // would have written it (a problem's answer does not depend on the problems before it). Returns
 // 0 when every problem was answered, 1 when one was not.
-int AnswerBatch(bool work, Terminal& terminal);
+int AnswerBatch(const Answering& how, Terminal& terminal);
 
 }  // namespace ondavi::form

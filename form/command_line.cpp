@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include <array>
+#include <initializer_list>
+#include <optional>
 
 #include "batch.h"
 #include "characters.h"
@@ -14,6 +16,9 @@ constexpr char kUsage[] =
     N_("Usage: ondavi [options]\n"
        "       ondavi [--work] [--calculate] PROBLEM\n"
        "       ondavi [--work] --calculate -\n");
+constexpr char kExplainUsage[] =
+    N_("       ondavi [--format json|latex] [--lcd multiples|primes] [--mixed apart|improper]\n"
+       "              [--no-cancel] --explain PROBLEM|-\n");
 constexpr char kDescription[] = N_(
     "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
     "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
@@ -26,6 +31,19 @@ constexpr char kOptions[] = N_(
     "                       one line, without opening a window; with -, answers one problem a\n"
     "                       line from standard input.\n"
     "  --work               With --calculate: prints the steps after each answer line.\n");
+// New options after the first block, so that its translations stand.
+constexpr char kExplainOptions[] = N_(
+    "  --explain PROBLEM    Prints the worked solution of a problem, a step a line, ending with\n"
+    "                       its answer line; with -, of one problem a line from standard input.\n"
+    "  --format FORMAT      text (the default), json (one object a problem, with --calculate\n"
+    "                       or --explain) or latex (with --explain).\n"
+    "  --lcd METHOD         With --explain: finds common denominators by listing multiples\n"
+    "                       (multiples) or by prime factors (primes); by default multiples\n"
+    "                       while the common denominator is at most 100.\n"
+    "  --mixed METHOD       With --explain: adds and subtracts mixed numbers with the wholes\n"
+    "                       and fractions apart (apart) or as improper fractions (improper);\n"
+    "                       by default apart where no number is negative.\n"
+    "  --no-cancel          With --explain: multiplies without cancelling first.\n");
 constexpr char kExamplesHeading[] =
     N_("A problem has any number of operators and brackets; x and / go before + and -.\n"
        "Answer lines show the fraction, the mixed number and the decimal:\n");
@@ -50,11 +68,28 @@ bool IsOption(std::string_view word) {
   return word.size() > 1 && word[0] == '-' && !IsDigit(word[1]) && word[1] != '.';
 }
 
+// Whether a word is the option `name`, alone or with "=VALUE".
+bool IsNamed(std::string_view word, std::string_view name) {
+  return word.starts_with(name) && (word.size() == name.size() || word[name.size()] == '=');
+}
+
+// The value of an option written "--name VALUE" or "--name=VALUE" at arguments[i], moving i past
+// it; nothing when it is missing.
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, std::size_t& i,
+                                       std::string_view name) {
+  const std::string& argument = arguments[i];
+  if (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=') {
+    return argument.substr(name.size() + 1);
+  }
+  if (i + 1 == arguments.size()) return std::nullopt;
+  return arguments[++i];
+}
+
 }  // namespace
 
-int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
-  if (problem == "-") return AnswerBatch(work, terminal);
-  LineCalculator calculator(work);
+int RunCalculations(std::string_view problem, const Answering& how, Terminal& terminal) {
+  if (problem == "-") return AnswerBatch(how, terminal);
+  LineCalculator calculator(how);
   return calculator.Answer(problem, terminal) ? 0 : 1;
 }
 
@@ -71,10 +106,50 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
     if (!command.problem.empty()) command.problem += ' ';
     command.problem += word;
   };
+  bool explain_options = false;  // a setting of the worked solution was given
+  int chosen = 0;                // the last choice read: its index, -1 unknown, -2 missing
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
+    // The options of the answer's form and of the worked solution: a name, and a value from a
+    // list of choices.
+    const auto choice = [&](std::string_view name,
+                            std::initializer_list<std::string_view> choices) -> int {
+      const std::optional<std::string> value = OptionValue(arguments, i, name);
+      if (!value) return -2;
+      int index = 0;
+      for (std::string_view c : choices) {
+        if (*value == c) return index;
+        ++index;
+      }
+      command.error = TrArgs("Unknown value '%1' for '%2'.", std::array{*value, std::string(name)});
+      return -1;
+    };
     if (argument == "--work") {
       command.work = true;
+    } else if (argument == "--no-cancel") {
+      command.how.settings.cancel = false;
+      explain_options = true;
+    } else if (IsNamed(argument, "--format")) {
+      if ((chosen = choice("--format", {"text", "json", "latex"})) < 0) break;
+      command.how.format = static_cast<Format>(chosen);
+    } else if (IsNamed(argument, "--lcd")) {
+      if ((chosen = choice("--lcd", {"multiples", "primes"})) < 0) break;
+      command.how.settings.denominator = chosen == 0
+                                             ? explain::Settings::Denominator::kMultiples
+                                             : explain::Settings::Denominator::kPrimeFactors;
+      explain_options = true;
+    } else if (IsNamed(argument, "--mixed")) {
+      if ((chosen = choice("--mixed", {"apart", "improper"})) < 0) break;
+      command.how.settings.mixed = chosen == 0 ? explain::Settings::MixedNumbers::kApart
+                                               : explain::Settings::MixedNumbers::kImproper;
+      explain_options = true;
+    } else if (!calculate && argument == "--explain") {
+      calculate = true;
+      command.how.explain = true;
+    } else if (!calculate && argument.starts_with("--explain=")) {
+      calculate = true;
+      command.how.explain = true;
+      add_word(std::string_view(argument).substr(std::string_view("--explain=").size()));
     } else if (calculate || !IsOption(argument)) {
       calculate = true;  // a problem's first word, or one after it
       add_word(argument);
@@ -107,10 +182,25 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
       ++i;
     }
   }
-  if (command.work && !calculate)
+  if (chosen == -2) {
+    return error(TrArgs("Missing value after '%1'.", std::array{arguments.back()}));
+  }
+  if (chosen == -1) return error(command.error);
+  if (command.work && (!calculate || command.how.explain))
     return error(std::string(Tr("'--work' goes with '--calculate'.")));
+  if ((explain_options || command.how.format == Format::kLatex) && !command.how.explain) {
+    return error(
+        std::string(Tr("'--format latex', '--lcd', '--mixed' and '--no-cancel' go with "
+                       "'--explain'.")));
+  }
+  if (command.how.format != Format::kText && !calculate) {
+    return error(std::string(Tr("'--format' goes with '--calculate' or '--explain'.")));
+  }
+  command.how.work = command.work;
   if (calculate && command.problem.empty()) {
-    return error(TrArgs("Missing value after '%1'.", std::array{std::string("--calculate")}));
+    return error(
+        TrArgs("Missing value after '%1'.",
+               std::array{std::string(command.how.explain ? "--explain" : "--calculate")}));
   }
   if (calculate) command.ask = CommandLine::Ask::kCalculate;
   return command;
@@ -122,8 +212,9 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
   int status = 0;
   switch (command.ask) {
     case Ask::kHelp: {
-      std::string help = std::string(Tr(kUsage)) + std::string(Tr(kDescription)) + "\n" +
-                         std::string(Tr(kOptions));
+      std::string help = std::string(Tr(kUsage)) + std::string(Tr(kExplainUsage)) +
+                         std::string(Tr(kDescription)) + "\n" + std::string(Tr(kOptions)) +
+                         std::string(Tr(kExplainOptions));
       if (!toolkit.help.empty()) help += std::string(Tr(toolkit.help)) + "\n";
       terminal.Out(help + "\n" + std::string(Tr(kExamplesHeading)) + kExamples +
                    std::string(Tr(kExitStatus)));
@@ -138,7 +229,7 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
       status = 2;
       break;
     case Ask::kCalculate:
-      status = RunCalculations(command.problem, command.work, terminal);
+      status = RunCalculations(command.problem, command.how, terminal);
       break;
     case Ask::kWindow:
       break;

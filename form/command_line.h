@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings.h"
+
 namespace ondavi::form {
 
 // Standard input, output and error as the program has them.
@@ -25,11 +27,26 @@ class Terminal {
   virtual std::string Finish() = 0;
 };
 
+// How the command line answers each problem: with its answer line, followed with work by the
+// steps that Show Work shows; or with its worked solution (explain), following the settings; as
+// text, as one JSON object a problem, or (a worked solution) as LaTeX.
+enum class Format { kText, kJson, kLatex };
+struct Answering {
+  bool work = false;
+  bool explain = false;
+  Format format = Format::kText;
+  explain::Settings settings;
+};
+
 // Calculates one problem, or with "-" one problem a line of the input (blank lines are passed
-// over, and so is a byte-order mark before the first); with work, each answer line is followed
-// by the steps that Show Work shows, in lines ending in LF. Returns the exit status: 0 when
-// every problem was answered, 1 when one was not.
-int RunCalculations(std::string_view problem, bool work, Terminal& terminal);
+// over, and so is a byte-order mark before the first), and answers each as `how` says, in lines
+// ending in LF. Returns the exit status: 0 when every problem was answered, 1 when one was not.
+int RunCalculations(std::string_view problem, const Answering& how, Terminal& terminal);
+inline int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
+  Answering how;
+  how.work = work;
+  return RunCalculations(problem, how, terminal);
+}
 
 // The options of the window's toolkit, which the command line leaves for it; their names
 // without dashes. Each may be written with one dash or two ("-platform", "--platform").
@@ -44,10 +61,14 @@ struct CommandLine {
   enum class Ask { kWindow, kCalculate, kHelp, kVersion, kUsageError } ask = Ask::kWindow;
   std::string problem;  // kCalculate: the problem, or "-" for standard input
   bool work = false;    // kCalculate: the steps too
+  Answering how;        // kCalculate: how each problem is answered (`work` included)
   std::string error;    // kUsageError: what is wrong
 };
 
-// Reads "--help" (-h), "--version" (-v), "--work" and "--calculate PROBLEM": the words after
+// Reads "--help" (-h), "--version" (-v), "--work", "--calculate PROBLEM" and "--explain PROBLEM"
+// (its worked solution instead of the answer line), "--format text|json|latex" and the worked
+// solution's settings "--lcd multiples|primes", "--mixed apart|improper" and "--no-cancel",
+// each wherever it stands; a value may follow a "=" too. The words after
 // "--calculate" (or "--calculate=WORD" and those after it) are one problem, joined by blanks, as
 // a shell leaves "--calculate 1/2 + 1/3". Words that are not options ask for the same, so that
 // "ondavi 1/2 + 1/3" answers too; a word such as "-1/4" is a problem's, not an option. Options

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=po/ondavi.pot
 [ "${1:-}" = --check ] && out=$(mktemp)
-sources=$(git ls-files --cached --others --exclude-standard 'core/*.cpp' 'core/*.h' 'form/*.cpp' 'form/*.h' 'qt/*.cpp' 'win32/*.cpp' \
+sources=$(git ls-files --cached --others --exclude-standard 'core/*.cpp' 'core/*.h' 'explain/*.cpp' 'explain/*.h' 'form/*.cpp' 'form/*.h' 'qt/*.cpp' 'win32/*.cpp' \
   'web/*.cpp' 'web/*.h' 'app/*.cpp' | sort)
 xgettext --from-code=UTF-8 --language=C++ --keyword=Tr:1,1t --keyword=Tr:1c,2,2t --keyword=TrArgs:1 \
   --keyword=N_ --keyword=ONDAVI_WORD:1c,2 --add-comments=TRANSLATORS: --package-name=Ondavi --package-version=1.0.0 \

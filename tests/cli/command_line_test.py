@@ -5,6 +5,7 @@ Usage: command_line_test.py PROGRAM [RUNNER...]   (RUNNER: what runs it, such as
 Under Wine, ondavi.com beside ondavi.exe is also run from cmd.exe, as a person at a command
 prompt runs it.
 """
+import json
 import os
 import pathlib
 import subprocess
@@ -44,6 +45,11 @@ PROBLEMS = [
     ("1/2/3", None, "not a problem"),
     ("-(1/2 + 1/3)", None, "not a problem"),
 ]
+
+
+# The README's list of the kinds of step of a worked solution.
+README = (pathlib.Path(__file__).resolve().parents[2] / "README.md").read_text(encoding="utf-8")
+DOCUMENTED_KINDS = README[README.index("- The kinds:"):README.index("Kinds may be added")]
 
 
 def run(arguments, stdin=b"", **options):
@@ -126,12 +132,83 @@ class CommandLineTest(unittest.TestCase):
         self.assertTrue(steps.endswith("After Reduction by GCF 3\n 5/ 8\n"))
         self.assertNotIn("\r", steps)
 
+    def test_a_worked_solution_ends_with_the_answer_line_or_stops_with_the_message(self):
+        for problem, line, message in PROBLEMS:
+            with self.subTest(problem=problem):
+                done = run(["--explain", problem])
+                out, err = done.stdout.decode(), done.stderr.decode()
+                if line:
+                    lines = [line for line in out.splitlines() if line]
+                    self.assertEqual((lines[-1], err, done.returncode), (line, "", 0))
+                    self.assertTrue(lines[-2].startswith("Answer: "))
+                else:
+                    self.assertEqual((err, done.returncode),
+                                     (f"ondavi: {problem}: {message}\n", 1))
+
+    def test_json_answers_and_worked_solutions_one_object_a_problem(self):
+        problems = [problem for problem, _, _ in PROBLEMS]
+        stdin = "\n".join(problems).encode()
+        for asked in ("--calculate", "--explain"):
+            with self.subTest(asked=asked):
+                done = run(["--format", "json", asked, "-"], stdin)
+                objects = [json.loads(line) for line in done.stdout.decode().splitlines()]
+                self.assertEqual(done.returncode, 1)
+                self.assertEqual([o["problem"] for o in objects], problems)
+                for (problem, line, message), o in zip(PROBLEMS, objects):
+                    self.assertEqual((o.get("answer"), o.get("message")), (line, message))
+                    if asked == "--calculate" or message == "not a problem":
+                        self.assertNotIn("steps", o)
+                        continue
+                    self.assertEqual(o["steps"][-1]["kind"], "answer" if line else "no_answer")
+                    steps = list(o["steps"])
+                    for step in steps:
+                        self.assertEqual(set(step) - {"lcd", "gcf", "factor"},
+                                         {"kind", "text", "math", "steps"})
+                        self.assertIn(f"`{step['kind']}`", DOCUMENTED_KINDS)
+                        steps += step["steps"]
+
+    def test_json_keeps_any_problem_text_a_valid_string(self):
+        for problem in ('say "1/2"\\', "1/2\t+\x011/3", "½ + ⅓"):
+            with self.subTest(problem=problem):
+                done = run(["--format", "json", "--explain", problem])
+                self.assertEqual(json.loads(done.stdout.decode())["problem"], problem)
+
+    def test_the_settings_choose_the_method(self):
+        for arguments, present, absent in (
+                (["5/12 + 7/18"], "by listing multiples", "Prime factors"),
+                (["--lcd", "primes", "5/12 + 7/18"], "Prime factors of 12: 12 = 2 x 2 x 3", "Multiples"),
+                (["--lcd=multiples", "7/120 + 1/18"], "by listing multiples", "Prime factors"),
+                (["3 1/4 - 1 2/3"], "take 1 from the whole number", "improper"),
+                (["--mixed", "improper", "3 1/4 - 1 2/3"], "3 1/4 = (3 x 4 + 1)/4 = 13/4", "apart"),
+                (["5/2 x 4/5"], "Cancel common factors", "(5 x 4)"),
+                (["--no-cancel", "5/2 x 4/5"], "(5 x 4)/(2 x 5) = 20/10", "Cancel")):
+            with self.subTest(arguments=arguments):
+                out = run(["--explain"] + arguments).stdout.decode()
+                self.assertIn(present, out)
+                self.assertNotIn(absent, out)
+
+    def test_a_worked_solution_in_the_users_language_and_as_latex(self):
+        done = subprocess.run(COMMAND + ["--explain", "2 1/2 / 1 1/4"], capture_output=True,
+                              env={**NO_DISPLAY, "LANGUAGE": "fr"}, timeout=120)
+        lines = [line for line in done.stdout.decode().splitlines() if line]
+        self.assertEqual(lines[-2:], ["Résultat : 2 1/2 / 1 1/4 = 2", "2/1 = 2 = 2"])
+        self.assertIn("Diviser par une fraction, c'est multiplier par son inverse : "
+                      "5/2 / 5/4 = 5/2 x 4/5", lines)
+        latex = run(["--explain", "3 1/4 - 1 2/3", "--format", "latex"]).stdout.decode()
+        self.assertIn("$3\\tfrac{1}{4} - 1\\tfrac{2}{3} = 1\\tfrac{7}{12}$ \\\\\n", latex)
+        self.assertIn("$\\frac{1}{4} = \\frac{1 \\times 3}{4 \\times 3} = \\frac{3}{12}$", latex)
+
     def test_a_thousand_operands(self):
         done = run(["--calculate", " + ".join(["1/2"] * 1000)])
         self.assertEqual((done.stdout.decode(), done.returncode), ("500/1 = 500 = 500\n", 0))
 
     def test_usage_errors_have_status_2_and_a_hint(self):
-        for arguments in (["--calculate"], ["--work"], ["--bogus"], ["--calculate", "--work"]):
+        for arguments in (["--calculate"], ["--work"], ["--bogus"], ["--calculate", "--work"],
+                          ["--explain"], ["--work", "--explain", "1/2"], ["--format", "json"],
+                          ["--format", "xml", "--explain", "1/2"], ["--explain", "1/2", "--lcd"],
+                          ["--format=latex", "--calculate", "1/2"],
+                          ["--lcd", "primes", "--calculate", "1/2"],
+                          ["--mixed", "apart", "1/2"], ["--no-cancel", "1/2"]):
             with self.subTest(arguments=arguments):
                 done = run(arguments)
                 self.assertEqual(done.returncode, 2)

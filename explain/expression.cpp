@@ -1,0 +1,128 @@
+#include "expression.h"
+
+#include <utility>
+
+namespace ondavi::explain {
+
+Expression Whole(std::int64_t value) {
+  Expression e;
+  e.value = value;
+  return e;
+}
+
+Expression Fraction(std::int64_t numerator, std::int64_t denominator) {
+  Expression e;
+  e.kind = Expression::Kind::kFraction;
+  e.numerator = numerator;
+  e.denominator = denominator;
+  return e;
+}
+
+Expression Mixed(bool negative, std::int64_t whole, std::int64_t numerator,
+                 std::int64_t denominator) {
+  Expression e = Fraction(numerator, denominator);
+  e.kind = Expression::Kind::kMixed;
+  e.negative = negative;
+  e.value = whole;
+  return e;
+}
+
+Expression Decimal(std::string text) {
+  Expression e;
+  e.kind = Expression::Kind::kDecimal;
+  e.text = std::move(text);
+  return e;
+}
+
+Expression Operation(Expression left, char op, Expression right) {
+  Expression e;
+  e.kind = Expression::Kind::kOperation;
+  e.op = op;
+  e.parts.push_back(std::move(left));
+  e.parts.push_back(std::move(right));
+  return e;
+}
+
+Expression Bracket(Expression inner) {
+  Expression e;
+  e.kind = Expression::Kind::kBracket;
+  e.parts.push_back(std::move(inner));
+  return e;
+}
+
+Expression Quotient(Expression top, Expression bottom) {
+  Expression e;
+  e.kind = Expression::Kind::kQuotient;
+  e.parts.push_back(std::move(top));
+  e.parts.push_back(std::move(bottom));
+  return e;
+}
+
+namespace {
+
+void Append(std::string& out, const Expression& e);
+
+// An operand of an operation, bracketed where the order of working needs it: a calculation of a
+// lower rank, or of the same rank on the right.
+void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
+  const bool bracket = operand.kind == Expression::Kind::kOperation &&
+                       (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)));
+  if (bracket) out += '(';
+  Append(out, operand);
+  if (bracket) out += ')';
+}
+
+// A part of a quotient: a calculation in brackets, so that the quotient's "/" stands next to one.
+void AppendQuotientPart(std::string& out, const Expression& part) {
+  const bool bracket = part.kind == Expression::Kind::kOperation;
+  if (bracket) out += '(';
+  Append(out, part);
+  if (bracket) out += ')';
+}
+
+void Append(std::string& out, const Expression& e) {
+  using Kind = Expression::Kind;
+  switch (e.kind) {
+    case Kind::kWhole:
+      out += std::to_string(e.value);
+      return;
+    case Kind::kFraction:
+      out += std::to_string(e.numerator) + "/" + std::to_string(e.denominator);
+      return;
+    case Kind::kMixed:
+      if (e.negative) out += '-';
+      out += std::to_string(e.value) + " " + std::to_string(e.numerator) + "/" +
+             std::to_string(e.denominator);
+      return;
+    case Kind::kDecimal:
+      out += e.text;
+      return;
+    case Kind::kOperation:
+      AppendOperand(out, e.parts[0], e.op, false);
+      out += ' ';
+      out += e.op;
+      out += ' ';
+      AppendOperand(out, e.parts[1], e.op, true);
+      return;
+    case Kind::kBracket:
+      out += '(';
+      Append(out, e.parts[0]);
+      out += ')';
+      return;
+    case Kind::kQuotient:
+      AppendQuotientPart(out, e.parts[0]);
+      out += '/';
+      AppendQuotientPart(out, e.parts[1]);
+      return;
+  }
+}
+
+}  // namespace
+
+std::string Inline(const Expression& e) {
+  std::string out;
+  Append(out, e);
+  return out;
+}
+
+}  // namespace ondavi::explain

@@ -1,0 +1,267 @@
+// Worked solutions of a fractions worksheet, each read once by a person, and what the writers
+// make of them.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "worked_solution.h"
+#include "writers.h"
+
+namespace ondavi::explain {
+namespace {
+
+std::string Text(const char* problem, const Settings& settings = {}) {
+  std::string out;
+  AppendText(out, *form::WorkedSolution(problem, settings), English);
+  return out;
+}
+
+TEST(WorkedSolution, Worksheet) {
+  Settings primes;
+  primes.denominator = Settings::Denominator::kPrimeFactors;
+  const struct {
+    const char* problem;
+    const char* text;
+    Settings settings = {};
+  } cases[] = {
+      {"1/2 + 1/3",
+       "The least common denominator of 2 and 3, by listing multiples, is 6.\n"
+       "  Multiples of 3 until one is a multiple of 2: 3, 6.\n"
+       "Rename the fraction over 6: multiply both parts by 3: 1/2 = (1 x 3)/(2 x 3) = 3/6\n"
+       "Rename the fraction over 6: multiply both parts by 2: 1/3 = (1 x 2)/(3 x 2) = 2/6\n"
+       "Add the numerators; the denominator stays the same: 3/6 + 2/6 = (3 + 2)/6 = 5/6\n"
+       "5/6 is already in lowest terms.\n"
+       "Answer: 1/2 + 1/3 = 5/6\n"},
+      {"5/6 + 3/8",
+       "The least common denominator of 6 and 8, by listing multiples, is 24.\n"
+       "  Multiples of 8 until one is a multiple of 6: 8, 16, 24.\n"
+       "Rename the fraction over 24: multiply both parts by 4: 5/6 = (5 x 4)/(6 x 4) = 20/24\n"
+       "Rename the fraction over 24: multiply both parts by 3: 3/8 = (3 x 3)/(8 x 3) = 9/24\n"
+       "Add the numerators; the denominator stays the same: 20/24 + 9/24 = (20 + 9)/24 = 29/24\n"
+       "29/24 is already in lowest terms.\n"
+       "29 divided by 24 is 1, remainder 5: write it as a mixed number: 29/24 = 1 5/24\n"
+       "Answer: 5/6 + 3/8 = 1 5/24\n"},
+      {"3/4 - 2/3",
+       "The least common denominator of 4 and 3, by listing multiples, is 12.\n"
+       "  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
+       "Rename the fraction over 12: multiply both parts by 3: 3/4 = (3 x 3)/(4 x 3) = 9/12\n"
+       "Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
+       "Subtract the numerators; the denominator stays the same: 9/12 - 8/12 = (9 - 8)/12 = 1/12\n"
+       "1/12 is already in lowest terms.\n"
+       "Answer: 3/4 - 2/3 = 1/12\n"},
+      {"3 1/4 - 1 2/3",
+       "The least common denominator of 4 and 3, by listing multiples, is 12.\n"
+       "  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
+       "Rename the fraction over 12: multiply both parts by 3: 1/4 = (1 x 3)/(4 x 3) = 3/12\n"
+       "Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
+       "Write the problem with the renamed fractions: 3 1/4 - 1 2/3 = 3 3/12 - 1 8/12\n"
+       "3/12 is less than 8/12, so take 1 from the whole number as 12/12: 3 3/12 = 2 + 12/12 + "
+       "3/12 = 2 15/12\n"
+       "Work out the whole numbers and the fractions apart: 2 15/12 - 1 8/12 = (2 - 1) + (15/12 - "
+       "8/12) = 1 + 7/12 = 1 7/12\n"
+       "7/12 is already in lowest terms.\n"
+       "Answer: 3 1/4 - 1 2/3 = 1 7/12\n"},
+      {"5 - 2 3/8",
+       "0 is less than 3/8, so take 1 from the whole number as 8/8: 5 = 4 + 8/8 = 4 8/8\n"
+       "Work out the whole numbers and the fractions apart: 4 8/8 - 2 3/8 = (4 - 2) + (8/8 - 3/8) "
+       "= 2 + 5/8 = 2 5/8\n"
+       "5/8 is already in lowest terms.\n"
+       "Answer: 5 - 2 3/8 = 2 5/8\n"},
+      {"4 1/2 - 2 5/6",
+       "The least common denominator of 2 and 6, by listing multiples, is 6.\n"
+       "  Multiples of 6 until one is a multiple of 2: 6.\n"
+       "Rename the fraction over 6: multiply both parts by 3: 1/2 = (1 x 3)/(2 x 3) = 3/6\n"
+       "Write the problem with the renamed fractions: 4 1/2 - 2 5/6 = 4 3/6 - 2 5/6\n"
+       "3/6 is less than 5/6, so take 1 from the whole number as 6/6: 4 3/6 = 3 + 6/6 + 3/6 = 3 "
+       "9/6\n"
+       "Work out the whole numbers and the fractions apart: 3 9/6 - 2 5/6 = (3 - 2) + (9/6 - 5/6) "
+       "= 1 + 4/6 = 1 4/6\n"
+       "The greatest common factor of 4 and 6 is 2; divide both by it: 1 4/6 = 1 2/3\n"
+       "Answer: 4 1/2 - 2 5/6 = 1 2/3\n"},
+      {"2 3/4 + 1 1/2",
+       "The least common denominator of 4 and 2, by listing multiples, is 4.\n"
+       "  Multiples of 4 until one is a multiple of 2: 4.\n"
+       "Rename the fraction over 4: multiply both parts by 2: 1/2 = (1 x 2)/(2 x 2) = 2/4\n"
+       "Write the problem with the renamed fractions: 2 3/4 + 1 1/2 = 2 3/4 + 1 2/4\n"
+       "Work out the whole numbers and the fractions apart: 2 3/4 + 1 2/4 = (2 + 1) + (3/4 + 2/4) "
+       "= 3 + 5/4\n"
+       "5/4 makes a whole or more: carry 1 to the whole number: 3 + 5/4 = 3 + 1 + 1/4 = 4 1/4\n"
+       "1/4 is already in lowest terms.\n"
+       "Answer: 2 3/4 + 1 1/2 = 4 1/4\n"},
+      {"2 3/4 x 1 1/2",
+       "Change the mixed number to an improper fraction: 2 3/4 = (2 x 4 + 3)/4 = 11/4\n"
+       "Change the mixed number to an improper fraction: 1 1/2 = (1 x 2 + 1)/2 = 3/2\n"
+       "Multiply the numerators and the denominators: 11/4 x 3/2 = (11 x 3)/(4 x 2) = 33/8\n"
+       "33/8 is already in lowest terms.\n"
+       "33 divided by 8 is 4, remainder 1: write it as a mixed number: 33/8 = 4 1/8\n"
+       "Answer: 2 3/4 x 1 1/2 = 4 1/8\n"},
+      {"5/2 x 4/5",
+       "Cancel common factors before multiplying: 5/2 x 4/5 = 1/1 x 2/1\n"
+       "  Divide 5 and 5 by their common factor 5: they become 1 and 1.\n"
+       "  Divide 4 and 2 by their common factor 2: they become 2 and 1.\n"
+       "Multiply the numerators and the denominators: 1/1 x 2/1 = (1 x 2)/(1 x 1) = 2/1\n"
+       "2 divided by 1 is 2, remainder 0: a whole number: 2/1 = 2\n"
+       "Answer: 5/2 x 4/5 = 2\n"},
+      {"2 1/2 ÷ 1 1/4",
+       "Change the mixed number to an improper fraction: 2 1/2 = (2 x 2 + 1)/2 = 5/2\n"
+       "Change the mixed number to an improper fraction: 1 1/4 = (1 x 4 + 1)/4 = 5/4\n"
+       "To divide by a fraction, multiply by its reciprocal (keep, change, flip): 5/2 / 5/4 = 5/2 "
+       "x 4/5\n"
+       "Cancel common factors before multiplying: 5/2 x 4/5 = 1/1 x 2/1\n"
+       "  Divide 5 and 5 by their common factor 5: they become 1 and 1.\n"
+       "  Divide 4 and 2 by their common factor 2: they become 2 and 1.\n"
+       "Multiply the numerators and the denominators: 1/1 x 2/1 = (1 x 2)/(1 x 1) = 2/1\n"
+       "2 divided by 1 is 2, remainder 0: a whole number: 2/1 = 2\n"
+       "Answer: 2 1/2 / 1 1/4 = 2\n"},
+      {"3 1/3 : 2/3",
+       "Change the mixed number to an improper fraction: 3 1/3 = (3 x 3 + 1)/3 = 10/3\n"
+       "To divide by a fraction, multiply by its reciprocal (keep, change, flip): 10/3 / 2/3 = "
+       "10/3 x 3/2\n"
+       "Cancel common factors before multiplying: 10/3 x 3/2 = 5/1 x 1/1\n"
+       "  Divide 10 and 2 by their common factor 2: they become 5 and 1.\n"
+       "  Divide 3 and 3 by their common factor 3: they become 1 and 1.\n"
+       "Multiply the numerators and the denominators: 5/1 x 1/1 = (5 x 1)/(1 x 1) = 5/1\n"
+       "5 divided by 1 is 5, remainder 0: a whole number: 5/1 = 5\n"
+       "Answer: 3 1/3 / 2/3 = 5\n"},
+      {"4 ÷ 2/3",
+       "Write the whole number as a fraction over 1: 4 = 4/1\n"
+       "To divide by a fraction, multiply by its reciprocal (keep, change, flip): 4/1 / 2/3 = 4/1 "
+       "x 3/2\n"
+       "Cancel common factors before multiplying: 4/1 x 3/2 = 2/1 x 3/1\n"
+       "  Divide 4 and 2 by their common factor 2: they become 2 and 1.\n"
+       "Multiply the numerators and the denominators: 2/1 x 3/1 = (2 x 3)/(1 x 1) = 6/1\n"
+       "6 divided by 1 is 6, remainder 0: a whole number: 6/1 = 6\n"
+       "Answer: 4 / 2/3 = 6\n"},
+      {"(1/2 + 1/3) x 6",
+       "Step 1 of 2, brackets first: 1/2 + 1/3\n"
+       "  The least common denominator of 2 and 3, by listing multiples, is 6.\n"
+       "    Multiples of 3 until one is a multiple of 2: 3, 6.\n"
+       "  Rename the fraction over 6: multiply both parts by 3: 1/2 = (1 x 3)/(2 x 3) = 3/6\n"
+       "  Rename the fraction over 6: multiply both parts by 2: 1/3 = (1 x 2)/(3 x 2) = 2/6\n"
+       "  Add the numerators; the denominator stays the same: 3/6 + 2/6 = (3 + 2)/6 = 5/6\n"
+       "  5/6 is already in lowest terms.\n"
+       "Step 2 of 2: 5/6 x 6\n"
+       "  Write the whole number as a fraction over 1: 6 = 6/1\n"
+       "  Cancel common factors before multiplying: 5/6 x 6/1 = 5/1 x 1/1\n"
+       "    Divide 6 and 6 by their common factor 6: they become 1 and 1.\n"
+       "  Multiply the numerators and the denominators: 5/1 x 1/1 = (5 x 1)/(1 x 1) = 5/1\n"
+       "5 divided by 1 is 5, remainder 0: a whole number: 5/1 = 5\n"
+       "Answer: (1/2 + 1/3) x 6 = 5\n"},
+      {"1/2 + 1/3 x 6",
+       "Step 1 of 2, x and / before + and -: 1/3 x 6\n"
+       "  Write the whole number as a fraction over 1: 6 = 6/1\n"
+       "  Cancel common factors before multiplying: 1/3 x 6/1 = 1/1 x 2/1\n"
+       "    Divide 6 and 3 by their common factor 3: they become 2 and 1.\n"
+       "  Multiply the numerators and the denominators: 1/1 x 2/1 = (1 x 2)/(1 x 1) = 2/1\n"
+       "Step 2 of 2: 1/2 + 2/1\n"
+       "  The least common denominator of 2 and 1, by listing multiples, is 2.\n"
+       "    Multiples of 2 until one is a multiple of 1: 2.\n"
+       "  Rename the fraction over 2: multiply both parts by 2: 2/1 = (2 x 2)/(1 x 2) = 4/2\n"
+       "  Add the numerators; the denominator stays the same: 1/2 + 4/2 = (1 + 4)/2 = 5/2\n"
+       "  5/2 is already in lowest terms.\n"
+       "5 divided by 2 is 2, remainder 1: write it as a mixed number: 5/2 = 2 1/2\n"
+       "Answer: 1/2 + 1/3 x 6 = 2 1/2\n"},
+      {"-2 1/2 x -1 1/4",
+       "Change the mixed number to an improper fraction; the minus sign stays in front: -2 1/2 = "
+       "-5/2\n"
+       "  Change the mixed number to an improper fraction: 2 1/2 = (2 x 2 + 1)/2 = 5/2\n"
+       "Change the mixed number to an improper fraction; the minus sign stays in front: -1 1/4 = "
+       "-5/4\n"
+       "  Change the mixed number to an improper fraction: 1 1/4 = (1 x 4 + 1)/4 = 5/4\n"
+       "A negative times a negative is positive: -5/2 x -5/4 = 5/2 x 5/4\n"
+       "Multiply the numerators and the denominators: 5/2 x 5/4 = (5 x 5)/(2 x 4) = 25/8\n"
+       "25/8 is already in lowest terms.\n"
+       "25 divided by 8 is 3, remainder 1: write it as a mixed number: 25/8 = 3 1/8\n"
+       "Answer: -2 1/2 x -1 1/4 = 3 1/8\n"},
+      {"1 1/2 - -1/2",
+       "Subtracting a negative number is adding its opposite: 1 1/2 - -1/2 = 1 1/2 + 1/2\n"
+       "Work out the whole numbers and the fractions apart: 1 1/2 + 1/2 = 1 + (1/2 + 1/2) = 1 + "
+       "2/2\n"
+       "2/2 makes a whole or more: carry 1 to the whole number: 1 + 2/2 = 1 + 1 = 2\n"
+       "Answer: 1 1/2 - -1/2 = 2\n"},
+      {"0.25 + 1/2",
+       "Write the decimal as a fraction over 100, then divide both parts by 25: 0.25 = 25/100 = "
+       "1/4\n"
+       "The least common denominator of 4 and 2, by listing multiples, is 4.\n"
+       "  Multiples of 4 until one is a multiple of 2: 4.\n"
+       "Rename the fraction over 4: multiply both parts by 2: 1/2 = (1 x 2)/(2 x 2) = 2/4\n"
+       "Add the numerators; the denominator stays the same: 1/4 + 2/4 = (1 + 2)/4 = 3/4\n"
+       "3/4 is already in lowest terms.\n"
+       "Answer: 0.25 + 1/2 = 3/4\n"},
+      {"5/12 + 7/18",
+       "The least common denominator of 12 and 18, by prime factors, is 36.\n"
+       "  Prime factors of 12: 12 = 2 x 2 x 3\n"
+       "  Prime factors of 18: 18 = 2 x 3 x 3\n"
+       "  Take each prime factor as often as it appears most in either number: 2 x 2 x 3 x 3 = 36\n"
+       "Rename the fraction over 36: multiply both parts by 3: 5/12 = (5 x 3)/(12 x 3) = 15/36\n"
+       "Rename the fraction over 36: multiply both parts by 2: 7/18 = (7 x 2)/(18 x 2) = 14/36\n"
+       "Add the numerators; the denominator stays the same: 15/36 + 14/36 = (15 + 14)/36 = 29/36\n"
+       "29/36 is already in lowest terms.\n"
+       "Answer: 5/12 + 7/18 = 29/36\n",
+       primes},
+      {"18/24 + 0",
+       "Adding or subtracting 0 changes nothing: 18/24 + 0 = 18/24\n"
+       "The greatest common factor of 18 and 24 is 6; divide both by it: 18/24 = (18 / 6)/(24 / "
+       "6) = 3/4\n"
+       "  Factors of 18: 1, 2, 3, 6, 9, 18.\n"
+       "  Factors of 24: 1, 2, 3, 4, 6, 8, 12, 24.\n"
+       "Answer: 18/24 + 0 = 3/4\n"},
+      {"1/2 - 1/2",
+       "Both fractions have the denominator 2 already.\n"
+       "Subtract the numerators; the denominator stays the same: 1/2 - 1/2 = (1 - 1)/2 = 0/2\n"
+       "Zero over any number is zero: 0/2 = 0\n"
+       "Answer: 1/2 - 1/2 = 0\n"},
+      {"5 ÷ 0",
+       "No number times 0 gives 1, so 0 has no reciprocal: nothing can be divided by 0.\n"},
+      {"(2/3 + 1/4) ÷ 5/6",
+       "Step 1 of 2, brackets first: 2/3 + 1/4\n"
+       "  The least common denominator of 3 and 4, by listing multiples, is 12.\n"
+       "    Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
+       "  Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
+       "  Rename the fraction over 12: multiply both parts by 3: 1/4 = (1 x 3)/(4 x 3) = 3/12\n"
+       "  Add the numerators; the denominator stays the same: 8/12 + 3/12 = (8 + 3)/12 = 11/12\n"
+       "  11/12 is already in lowest terms.\n"
+       "Step 2 of 2: 11/12 / 5/6\n"
+       "  To divide by a fraction, multiply by its reciprocal (keep, change, flip): 11/12 / 5/6 = "
+       "11/12 x 6/5\n"
+       "  Cancel common factors before multiplying: 11/12 x 6/5 = 11/2 x 1/5\n"
+       "    Divide 6 and 12 by their common factor 6: they become 1 and 2.\n"
+       "  Multiply the numerators and the denominators: 11/2 x 1/5 = (11 x 1)/(2 x 5) = 11/10\n"
+       "  11/10 is already in lowest terms.\n"
+       "11 divided by 10 is 1, remainder 1: write it as a mixed number: 11/10 = 1 1/10\n"
+       "Answer: (2/3 + 1/4) / 5/6 = 1 1/10\n"},
+  };
+  for (const auto& test : cases) EXPECT_EQ(Text(test.problem, test.settings), test.text);
+}
+
+// The rule named in an operation's heading is the one that decides its place: brackets where
+// they were needed, x and / where they go before a + or - written to their left.
+TEST(WorkedSolution, HeadingsNameTheRuleThatDecidesTheOrder) {
+  const struct {
+    const char* problem;
+    std::vector<std::string> headings;
+  } cases[] = {
+      {"1/2 - (1/3 - 1/4)", {"Step 1 of 2, brackets first: 1/3 - 1/4", "Step 2 of 2: 1/2 - 1/12"}},
+      {"(1/2 x 1/3) + 1/4", {"Step 1 of 2: 1/2 x 1/3", "Step 2 of 2: 1/6 + 1/4"}},
+      {"1/2 / (1/3 x 1/4)", {"Step 1 of 2, brackets first: 1/3 x 1/4", "Step 2 of 2: 1/2 / 1/12"}},
+      {"1/2 + 1/3 x 1/4 x 1/5",
+       {"Step 1 of 3, x and / before + and -: 1/3 x 1/4",
+        "Step 2 of 3, x and / before + and -: 1/12 x 1/5", "Step 3 of 3: 1/2 + 1/60"}},
+      {"(1/2 + 1/3) x (1/4 - 1/5)",
+       {"Step 1 of 3, brackets first: 1/2 + 1/3", "Step 2 of 3, brackets first: 1/4 - 1/5",
+        "Step 3 of 3: 5/6 x 1/20"}},
+  };
+  for (const auto& test : cases) {
+    std::vector<std::string> headings;
+    std::istringstream lines(Text(test.problem));
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("Step ")) headings.push_back(line);
+    }
+    EXPECT_EQ(headings, test.headings) << test.problem;
+  }
+}
+
+}  // namespace
+}  // namespace ondavi::explain
