@@ -9,6 +9,7 @@
 
 #include "answer_text.h"
 #include "characters.h"
+#include "escaped_line.h"
 #include "message_text.h"
 #include "translation.h"
 
@@ -122,11 +123,12 @@ std::size_t ReadBlock(Terminal& terminal, std::vector<std::string>& lines, bool&
 
 bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   if (!actions_.Solve(line)) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + std::string(Tr("not a problem")) + "\n");
+    terminal.Err("ondavi: " + Escaped(line) + ": " + std::string(Tr("not a problem")) + ": " +
+                 actions_.RefusalReason() + "\n");
     return false;
   }
   if (actions_.Said().Shown()) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + actions_.Said().Last() + "\n");
+    terminal.Err("ondavi: " + Escaped(line) + ": " + actions_.Said().Last() + "\n");
     return false;
   }
   answer_.clear();

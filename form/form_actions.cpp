@@ -7,6 +7,7 @@
 #include "answer_text.h"
 #include "calculate.h"
 #include "problem.h"
+#include "refusal_text.h"
 #include "transcript.h"
 #include "translation.h"
 
@@ -88,7 +89,7 @@ const std::string& FormActions::LastResult() const {
 }
 
 bool FormActions::Solve(std::string_view line) {
-  const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator());
+  const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator(), refusal_);
   if (!problem) return false;
   if (problem->zero_denominator) {
     said_.Forget();
@@ -134,6 +135,22 @@ bool FormActions::Solve(std::string_view line) {
   }
   if (count > 1 && module_.KeepWork) module_.Work = std::move(work);
   return true;
+}
+
+bool FormActions::Enter(std::string_view line) {
+  if (Solve(line)) return true;
+  using enum Refusal::Reason;
+  if (refusal_.reason == kEmpty || refusal_.reason == kLoneNumber) return false;
+  said_.Forget();
+  last_clicked_ = Action::kNone;
+  announcement_due_ = false;
+  last_result_ = RefusalMessage(refusal_);
+  said_.Show(last_result_);
+  return false;
+}
+
+std::string FormActions::RefusalReason() const {
+  return RefusalText(refusal_);
 }
 
 }  // namespace ondavi::form

@@ -162,9 +162,12 @@ std::unique_ptr<Node> RandomTree(std::mt19937& rng, int leaves) {
       case 1:  // a fraction
         node->operand = {rng() % 2 ? "-" : "", num, den};
         break;
-      default:  // a mixed number
-        node->operand = {std::to_string(rng() % 1000), num, den};
+      default: {  // a mixed number, its fraction below 2 as a mixed number's is
+        const auto d = 1 + rng() % 999;
+        node->operand = {std::to_string(rng() % 1000), std::to_string(1 + rng() % (2 * d - 1)),
+                         std::to_string(d)};
         break;
+      }
     }
     return node;
   }
