@@ -1,8 +1,9 @@
 #pragma once
 
 // A line echoed on the error stream as it can be read on any terminal: control characters (C0,
-// DEL and C1) and bytes that are not UTF-8 written as "\x00", "\xC0", and "\" as "\\", so that
-// nothing the line holds moves the cursor, changes colours or garbles what follows.
+// DEL and C1), the line and paragraph separators and bytes that are not UTF-8 written as "\x00",
+// "\xC0" (a byte each), and "\" as "\\", so that nothing the line holds moves the cursor,
+// changes colours, breaks the line or garbles what follows.
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,7 @@ inline std::string Escaped(std::string_view line) {
       ++i;
       continue;
     }
-    // A well-formed sequence passes, but for the C1 controls (C2 80 to C2 9F).
+    // A well-formed sequence passes, but for the C1 controls and the two separators.
     const std::size_t length = (byte >> 5) == 6    ? 2
                                : (byte >> 4) == 14 ? 3
                                : (byte >> 3) == 30 ? 4
@@ -40,7 +41,8 @@ inline std::string Escaped(std::string_view line) {
     }
     constexpr unsigned long kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
     sound = sound && code >= kLeast[length] && code <= 0x10FFFF &&
-            (code < 0xD800 || code > 0xDFFF) && (code < 0x80 || code > 0x9F);
+            (code < 0xD800 || code > 0xDFFF) && (code < 0x80 || code > 0x9F) && code != 0x2028 &&
+            code != 0x2029;
     if (!sound) {
       escape(byte);  // this byte alone; what follows is looked at afresh
       ++i;

@@ -295,11 +295,10 @@ class Reader {
       if (!ReadOperand(operand)) return RefuseOperand();
       operand_end_ = i_;
       after_operand_ = i_;
+      if (!RefuseMixed(operand)) return std::nullopt;
       if (const std::string& den = operand[2];
           !den.empty() && den.find_first_not_of('0') == std::string::npos) {
         problem_.zero_denominator = true;
-      } else if (!RefuseMixed(operand)) {
-        return std::nullopt;
       }
       // Closing brackets, then an operator or the end.
       bool blank_before = SkipBlanks();
@@ -523,7 +522,8 @@ class Reader {
     const auto& [whole, num, den] = operand;
     if (num.empty() || whole.empty() || whole == "-") return true;
     const bool leading_zero = num.size() > 1 && num[0] == '0';
-    if (!leading_zero && LessThanTwo(num, den)) return true;
+    const bool zero = den.find_first_not_of('0') == std::string::npos;  // no answer anyway
+    if (!leading_zero && (zero || LessThanTwo(num, den))) return true;
     const bool negative = whole[0] == '-';
     Spot spot{leading_zero ? kMixedLeadingZero : kMixedTooLarge, operand_begin_};
     spot.first = whole + num + "/" + den;

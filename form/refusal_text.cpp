@@ -21,7 +21,7 @@ std::string RefusalText(const Refusal& refusal) {
       return TrArgs("byte %1 is not UTF-8 text", only_at);
     case kUnknownCharacter:
       // TRANSLATORS: %1 is a character, or its code such as U+200B; %2 counts characters from 1.
-      return TrArgs("“%1” (character %2) is not part of a problem", first_at);
+      return TrArgs("'%1' (character %2) is not part of a problem", first_at);
     case kLineEnd:
       return TrArgs("a line end inside the problem (character %1): write one problem a line",
                     only_at);
@@ -31,12 +31,12 @@ std::string RefusalText(const Refusal& refusal) {
       return TrArgs("write an operator and a second number after %1", first);
     case kNoNumberAfter:
       // TRANSLATORS: %1 is an operator, a minus sign or an opening bracket.
-      return TrArgs("write a number after “%1” (character %2)", first_at);
+      return TrArgs("write a number after '%1' (character %2)", first_at);
     case kNoNumberBefore:
-      return TrArgs("write a number before “%1” (character %2)", first_at);
+      return TrArgs("write a number before '%1' (character %2)", first_at);
     case kSideBySide:
       // TRANSLATORS: %1 and %2 are two numbers or brackets as written, such as 2 and (; "x" is
-      // the multiplication sign the calculator reads (it reads · and × too).
+      // the multiplication sign the calculator reads.
       return TrArgs("write x between %1 and %2", both);
     case kGroupedDigits:
       // TRANSLATORS: %1 is a number such as 10000, written by the user in groups ("10 000").
@@ -49,7 +49,7 @@ std::string RefusalText(const Refusal& refusal) {
     case kFractionSlashAlone:
       return TrArgs(
           "the fraction slash (character %1) only joins a numerator and a denominator: divide "
-          "with / or ÷",
+          "with /",
           only_at);
     case kMinusBeforeBracket:
       return TrArgs("a minus sign before a bracket (character %1): write -1 x ( or 0 - (", only_at);
@@ -58,7 +58,7 @@ std::string RefusalText(const Refusal& refusal) {
     case kBracketNotOpened:
       return TrArgs("the bracket at character %1 closes none that is open", only_at);
     case kAfterEquals:
-      return TrArgs("nothing may follow “=” (character %1)", only_at);
+      return TrArgs("nothing may follow '=' (character %1)", only_at);
     case kMixedLeadingZero:
       // TRANSLATORS: %1 and %2 are two ways to write what was meant, such as 10000/3 and
       // 10 + 000/3.
@@ -68,7 +68,7 @@ std::string RefusalText(const Refusal& refusal) {
       // 1 + 500/2.
       return TrArgs("the fraction of a mixed number is less than 2: write %1 or %2", both);
     case kOutOfPlace:
-      return TrArgs("“%1” cannot stand at character %2", first_at);
+      return TrArgs("'%1' cannot stand at character %2", first_at);
   }
   return std::string(Tr("not a problem"));
 }
