@@ -137,16 +137,16 @@ bool FormActions::Solve(std::string_view line) {
   return true;
 }
 
-bool FormActions::Enter(std::string_view line) {
-  if (Solve(line)) return true;
+FormActions::Entered FormActions::Enter(std::string_view line) {
+  if (Solve(line)) return Entered::kSolved;
   using enum Refusal::Reason;
-  if (refusal_.reason == kEmpty || refusal_.reason == kLoneNumber) return false;
+  if (refusal_.reason == kEmpty || refusal_.reason == kLoneNumber) return Entered::kNothing;
   said_.Forget();
   last_clicked_ = Action::kNone;
   announcement_due_ = false;
   last_result_ = RefusalMessage(refusal_);
   said_.Show(last_result_);
-  return false;
+  return Entered::kRefused;
 }
 
 std::string FormActions::RefusalReason() const {

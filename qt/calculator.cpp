@@ -298,7 +298,9 @@ bool Calculator::HandleBoxEvent(QLineEdit* box, QEvent* event) {
       if (key->matches(QKeySequence::Paste)) return Solve(QGuiApplication::clipboard()->text());
       if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
       // Enter works a whole problem, or says in the message box why the text is none.
-      if (!actions_->Enter(box->text().toStdString())) return false;
+      if (actions_->Enter(box->text().toStdString()) != form::FormActions::Entered::kSolved) {
+        return false;
+      }
       DescribeButtons();
       return true;
     }

@@ -320,7 +320,8 @@ void CalculatorWindow::ClickFocusedButton() {
     if (controls_[i] != focus) continue;
     const form::Control& c = form::kControls[i];
     if (c.kind == form::Kind::kCommandButton) Click(i);
-    if (c.kind == form::Kind::kTextBox && !c.answer && actions_->Enter(Narrow(WindowText(focus)))) {
+    if (c.kind == form::Kind::kTextBox && !c.answer &&
+        actions_->Enter(Narrow(WindowText(focus))) == form::FormActions::Entered::kSolved) {
       DescribeButtons();
     }
   }
