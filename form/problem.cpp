@@ -552,12 +552,17 @@ Refusal Located(std::string_view line, const std::vector<std::size_t>* origins, 
     if (!origins) return std::min(symbol, line.size());
     return symbol < origins->size() ? (*origins)[symbol] : line.size();
   };
+  // A text of more than kLongest bytes is cut after them, at a character's end, with "...".
+  constexpr std::size_t kLongest = 40;
   const auto text = [&](std::size_t begin, std::size_t end) -> std::string {
     if (end <= begin) return {};
     const std::size_t from = origin(begin);
     std::size_t to = origin(end - 1) + 1;  // past the last symbol's character
     while (to < line.size() && (static_cast<unsigned char>(line[to]) >> 6) == 2) ++to;
-    return std::string(line.substr(from, to - from));
+    if (to - from <= kLongest) return std::string(line.substr(from, to - from));
+    std::size_t cut = from + kLongest;
+    while ((static_cast<unsigned char>(line[cut]) >> 6) == 2) --cut;
+    return std::string(line.substr(from, cut - from)) + "...";
   };
   Refusal refusal{spot.reason, CharacterCount(line.substr(0, origin(spot.at))) + 1,
                   spot.first.empty() ? text(spot.first_begin, spot.first_end) : spot.first,

@@ -165,6 +165,12 @@ TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
       {"1 500/2 + 0", kMixedTooLarge, 1, "1500/2", "1 + 500/2"},
       {"2 + -1 24/12", kMixedTooLarge, 5, "-124/12", "-1 - 24/12"},
       {". + 1", kOutOfPlace, 1, ".", ""},
+      // A long operand is named by its first 40 bytes, cut at a character's end.
+      {"123456789012345678901234567890123456789012345 (1)", kSideBySide, 47,
+       "1234567890123456789012345678901234567890...", "("},
+      {"\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11 (1)",
+       kSideBySide, 16,
+       "\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11...", "("},
   };
   for (const auto& test : cases) {
     Refusal refusal;
