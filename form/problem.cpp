@@ -148,13 +148,12 @@ std::size_t CharacterCount(std::string_view text) {
       text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) >> 6) != 2; }));
 }
 
-// The line in the small alphabet above, with where each symbol came from in `origins` (the
-// offset of its character); nothing when the line holds anything else, said in `refusal`.
+// The line in the small alphabet above, with where each symbol came from in `origins` if given
+// (the offset of its character); nothing when the line holds anything else, said in `refusal`.
 std::optional<std::string> Symbols(std::string_view line, bool decimal_comma,
-                                   std::vector<std::size_t>& origins, Refusal& refusal) {
+                                   std::vector<std::size_t>* origins, Refusal& refusal) {
   std::string s;
   s.reserve(line.size());
-  origins.clear();
   for (std::size_t i = 0; i < line.size();) {
     char32_t c = 0;
     const std::size_t length = Decoded(line, i, c);
@@ -181,7 +180,7 @@ std::optional<std::string> Symbols(std::string_view line, bool decimal_comma,
       if (!s.empty() && IsDigit(s.back())) s += kBlank;  // "1½" is 1 1/2
       s += std::string(vulgar->numerator) + kFractionSlash + vulgar->denominator + kVulgarEnd;
     }
-    origins.insert(origins.end(), s.size() - before, i);
+    if (origins) origins->insert(origins->end(), s.size() - before, i);
     i += length;
   }
   return s;
@@ -251,6 +250,16 @@ struct Spot {
 // than twice its denominator. Both are digits; the denominator is not zero.
 bool LessThanTwo(std::string_view num, std::string_view den) {
   den.remove_prefix(std::min(den.find_first_not_of('0'), den.size()));
+  if (num.size() < den.size()) return true;
+  if (num.size() > den.size() + 1) return false;
+  if (den.size() <= 18) {  // both, and twice the denominator, are below 2^64
+    const auto value = [](std::string_view digits) {
+      std::uint64_t v = 0;
+      for (char d : digits) v = v * 10 + static_cast<std::uint64_t>(d - '0');
+      return v;
+    };
+    return value(num) < 2 * value(den);
+  }
   std::string twice(den.size() + 1, '0');  // den + den, digit by digit from the right
   int carry = 0;
   for (std::size_t k = den.size(); k-- > 0;) {
@@ -546,27 +555,33 @@ class Reader {
   Spot spot_;
 };
 
+// A text a refusal names, of more than 40 bytes cut after them at a character's end, with "...":
+// a megabyte of digits is not repeated in the reason.
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kLongest = 40;
+  if (text.size() <= kLongest) return std::string(text);
+  std::size_t cut = kLongest;
+  while ((static_cast<unsigned char>(text[cut]) >> 6) == 2) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
 // The refusal as the line writes it: symbol offsets made characters, ranges made texts.
 Refusal Located(std::string_view line, const std::vector<std::size_t>* origins, const Spot& spot) {
   const auto origin = [&](std::size_t symbol) {
     if (!origins) return std::min(symbol, line.size());
     return symbol < origins->size() ? (*origins)[symbol] : line.size();
   };
-  // A text of more than kLongest bytes is cut after them, at a character's end, with "...".
-  constexpr std::size_t kLongest = 40;
   const auto text = [&](std::size_t begin, std::size_t end) -> std::string {
     if (end <= begin) return {};
     const std::size_t from = origin(begin);
     std::size_t to = origin(end - 1) + 1;  // past the last symbol's character
     while (to < line.size() && (static_cast<unsigned char>(line[to]) >> 6) == 2) ++to;
-    if (to - from <= kLongest) return std::string(line.substr(from, to - from));
-    std::size_t cut = from + kLongest;
-    while ((static_cast<unsigned char>(line[cut]) >> 6) == 2) --cut;
-    return std::string(line.substr(from, cut - from)) + "...";
+    return Shortened(line.substr(from, to - from));
   };
-  Refusal refusal{spot.reason, CharacterCount(line.substr(0, origin(spot.at))) + 1,
-                  spot.first.empty() ? text(spot.first_begin, spot.first_end) : spot.first,
-                  spot.second.empty() ? text(spot.second_begin, spot.second_end) : spot.second};
+  Refusal refusal{
+      spot.reason, CharacterCount(line.substr(0, origin(spot.at))) + 1,
+      spot.first.empty() ? text(spot.first_begin, spot.first_end) : Shortened(spot.first),
+      spot.second.empty() ? text(spot.second_begin, spot.second_end) : Shortened(spot.second)};
   return refusal;
 }
 
@@ -583,12 +598,16 @@ std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator
     if (!problem) refusal = Located(line, nullptr, reader.Refused());
     return problem;
   }
-  std::vector<std::size_t> origins;
-  const std::optional<std::string> symbols = Symbols(line, decimal_comma, origins, refusal);
+  const std::optional<std::string> symbols = Symbols(line, decimal_comma, nullptr, refusal);
   if (!symbols) return std::nullopt;
   Reader reader(*symbols, kSymbolsAsWritten, *OperatorsIn(*symbols, kSymbolsAsWritten));
   std::optional<Problem> problem = reader.Read();
-  if (!problem) refusal = Located(line, &origins, reader.Refused());
+  if (!problem) {  // where each symbol came from, to say where the line breaks the rule
+    std::vector<std::size_t> origins;
+    origins.reserve(symbols->size());
+    Symbols(line, decimal_comma, &origins, refusal);
+    refusal = Located(line, &origins, reader.Refused());
+  }
   return problem;
 }
 

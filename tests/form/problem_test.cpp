@@ -71,6 +71,8 @@ TEST(ReadProblem, PutsEachPartInTheBoxThatTakesItAndEachStepInTheOrderOfWork) {
       // every kind around the problem.
       {"2 15/12 - 1 8/12", {"(2|15|12) - (1|8|12)"}},
       {"1 0/5 + 1 9/5", {"(1|0|5) + (1|9|5)"}},
+      {"1 19999999999999999999/010000000000000000000 x 2",
+       {"(1|19999999999999999999|010000000000000000000) x (2||)"}},
       {"\r\n\u2028 1 + 2 =\u0085\u2029\v\f\n", {"(1||) + (2||)"}},
   };
   for (const auto& test : cases) {
@@ -164,6 +166,9 @@ TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
       {"10\u202F000/3 x 3", kMixedLeadingZero, 1, "10000/3", "10 + 000/3"},
       {"1 500/2 + 0", kMixedTooLarge, 1, "1500/2", "1 + 500/2"},
       {"2 + -1 24/12", kMixedTooLarge, 5, "-124/12", "-1 - 24/12"},
+      {"1 20000000000000000000/10000000000000000000 x 2", kMixedTooLarge, 1,
+       "120000000000000000000/100000000000000000...",
+       "1 + 20000000000000000000/100000000000000..."},
       {". + 1", kOutOfPlace, 1, ".", ""},
       // A long operand is named by its first 40 bytes, cut at a character's end.
       {"123456789012345678901234567890123456789012345 (1)", kSideBySide, 47,
