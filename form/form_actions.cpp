@@ -6,6 +6,7 @@
 
 #include "answer_text.h"
 #include "calculate.h"
+#include "characters.h"
 #include "problem.h"
 #include "refusal_text.h"
 #include "transcript.h"
@@ -137,10 +138,22 @@ bool FormActions::Solve(std::string_view line) {
   return true;
 }
 
+// Whether a box takes the text as a number of its own, or as nothing: the blanks Val passes over
+// left out ("10 000", "1 2"), it is at most a lone number or sign.
+static bool BeingFilledIn(std::string_view line, char decimal_separator) {
+  std::string joined;
+  for (char c : line) {
+    if (kPassedOverByVal.find(c) == std::string_view::npos) joined += c;
+  }
+  Refusal refusal;
+  ReadProblem(joined, decimal_separator, refusal);
+  return refusal.reason == Refusal::Reason::kEmpty ||
+         refusal.reason == Refusal::Reason::kLoneNumber;
+}
+
 FormActions::Entered FormActions::Enter(std::string_view line) {
   if (Solve(line)) return Entered::kSolved;
-  using enum Refusal::Reason;
-  if (refusal_.reason == kEmpty || refusal_.reason == kLoneNumber) return Entered::kNothing;
+  if (BeingFilledIn(line, boxes_.DecimalSeparator())) return Entered::kNothing;
   said_.Forget();
   last_clicked_ = Action::kNone;
   announcement_due_ = false;

@@ -49,7 +49,7 @@ class FormActions {
   bool Solve(std::string_view line);
   // Enter in an operand box: Solve, and when the box's text is no whole problem, the message box
   // says why; the boxes keep what they hold. A box holding nothing, or a lone number or sign as
-  // the boxes take it, is being filled in: nothing happens.
+  // the boxes take it (blanks between its digits too), is being filled in: nothing happens.
   enum class Entered { kNothing, kSolved, kRefused };
   Entered Enter(std::string_view line);
   // Why the last line that Solve or Enter was given is no whole problem, in the user's language.

@@ -137,7 +137,7 @@ std::string NamedCharacter(std::string_view text, char32_t c) {
   if (!invisible) return std::string(text);
   constexpr char kHex[] = "0123456789ABCDEF";
   std::string name = "U+";
-  int digits = c > 0xFFFF ? 6 : 4;
+  int digits = c > 0xFFFFF ? 6 : c > 0xFFFF ? 5 : 4;
   while (digits-- > 0) name += kHex[(c >> (4 * digits)) & 0xF];
   return name;
 }

@@ -129,6 +129,7 @@ TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
       {"a + b", kUnknownCharacter, 1, "a", ""},
       {"1,5 + 2", kUnknownCharacter, 2, ",", ""},
       {"1 \u200B+ 2", kUnknownCharacter, 3, "U+200B", ""},
+      {"1 +\U000E0041 2", kUnknownCharacter, 4, "U+E0041", ""},
       {"\u00BD \u0007", kUnknownCharacter, 3, "U+0007", ""},
       {"1 + 2 = 3", kAfterEquals, 7, "", ""},
       {"(1 + 2 =)", kAfterEquals, 8, "", ""},
