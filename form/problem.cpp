@@ -275,7 +275,7 @@ bool LessThanTwo(std::string_view num, std::string_view den) {
 
 // Reads the symbols from left to right, once: the line itself through an ASCII table, or the
 // symbols written out. Every character of `s` has a place in the table. A line it refuses has
-// its reason in Spot().
+// its reason in Refused().
 class Reader {
  public:
   // Room for as many steps as the line has operators at most, and one operand more.
@@ -290,6 +290,7 @@ class Reader {
     using enum Refusal::Reason;
     while (At(kBlank) || At(kEndOfLine)) ++i_;  // blanks and line ends before the problem
     if (AtEnd()) return Refuse(kEmpty, i_);
+    const std::size_t start = i_;
     for (;;) {
       SkipBlanks();
       while (At('(')) {
@@ -349,8 +350,7 @@ class Reader {
     }
     if (problem_.steps.empty()) {
       const bool fraction = !problem_.operands.back()[1].empty();
-      return Refuse(
-          {fraction ? kLoneOperand : kLoneNumber, operand_begin_, operand_begin_, after_operand_});
+      return Refuse({fraction ? kLoneOperand : kLoneNumber, start, start, after_operand_});
     }
     return std::move(problem_);
   }

@@ -104,7 +104,7 @@ TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
       {"", kEmpty, 1, "", ""},
       {" \t\n", kEmpty, 4, "", ""},
       {"3 1/4", kLoneOperand, 1, "3 1/4", ""},
-      {"(1/2)", kLoneOperand, 2, "1/2)", ""},
+      {"(1/2)", kLoneOperand, 1, "(1/2)", ""},
       {" 5 ", kLoneNumber, 2, "5", ""},
       {"-", kLoneNumber, 1, "-", ""},
       {"1/2/3", kSlashWithoutBlank, 4, "1/2/3", ""},
