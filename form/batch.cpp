@@ -9,6 +9,7 @@
 
 #include "answer_text.h"
 #include "characters.h"
+#include "escaped_line.h"
 #include "message_text.h"
 #include "translation.h"
 #include "worked_solution.h"
@@ -155,7 +156,7 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   answer_.clear();
   std::string message, answer_line;
   if (!actions_.Solve(line)) {
-    message = Tr("not a problem");
+    message = std::string(Tr("not a problem")) + ": " + actions_.RefusalReason();
   } else if (actions_.Said().Shown()) {
     message = actions_.Said().Last();
   } else {
@@ -174,7 +175,7 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   }
   if (!answer_.empty()) terminal.Out(answer_);
   if (!message.empty() && how_.format != Format::kJson) {
-    terminal.Err("ondavi: " + std::string(line) + ": " + message + "\n");
+    terminal.Err("ondavi: " + Escaped(line) + ": " + message + "\n");
   }
   return message.empty();
 }

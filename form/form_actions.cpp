@@ -6,7 +6,9 @@
 
 #include "answer_text.h"
 #include "calculate.h"
+#include "characters.h"
 #include "problem.h"
+#include "refusal_text.h"
 #include "transcript.h"
 #include "translation.h"
 
@@ -88,7 +90,7 @@ const std::string& FormActions::LastResult() const {
 }
 
 bool FormActions::Solve(std::string_view line) {
-  const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator());
+  const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator(), refusal_);
   if (!problem) return false;
   if (problem->zero_denominator) {
     said_.Forget();
@@ -134,6 +136,34 @@ bool FormActions::Solve(std::string_view line) {
   }
   if (count > 1 && module_.KeepWork) module_.Work = std::move(work);
   return true;
+}
+
+// Whether a box takes the text as a number of its own, or as nothing: the blanks Val passes over
+// left out ("10 000", "1 2"), it is at most a lone number or sign.
+static bool BeingFilledIn(std::string_view line, char decimal_separator) {
+  std::string joined;
+  for (char c : line) {
+    if (kPassedOverByVal.find(c) == std::string_view::npos) joined += c;
+  }
+  Refusal refusal;
+  ReadProblem(joined, decimal_separator, refusal);
+  return refusal.reason == Refusal::Reason::kEmpty ||
+         refusal.reason == Refusal::Reason::kLoneNumber;
+}
+
+FormActions::Entered FormActions::Enter(std::string_view line) {
+  if (Solve(line)) return Entered::kSolved;
+  if (BeingFilledIn(line, boxes_.DecimalSeparator())) return Entered::kNothing;
+  said_.Forget();
+  last_clicked_ = Action::kNone;
+  announcement_due_ = false;
+  last_result_ = RefusalMessage(refusal_);
+  said_.Show(last_result_);
+  return Entered::kRefused;
+}
+
+std::string FormActions::RefusalReason() const {
+  return RefusalText(refusal_);
 }
 
 }  // namespace ondavi::form

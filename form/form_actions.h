@@ -47,6 +47,13 @@ class FormActions {
   // anything changes, with the division-by-zero message. Tells whether the line was a whole
   // problem; when it is not, nothing changes.
   bool Solve(std::string_view line);
+  // Enter in an operand box: Solve, and when the box's text is no whole problem, the message box
+  // says why; the boxes keep what they hold. A box holding nothing, or a lone number or sign as
+  // the boxes take it (blanks between its digits too), is being filled in: nothing happens.
+  enum class Entered { kNothing, kSolved, kRefused };
+  Entered Enter(std::string_view line);
+  // Why the last line that Solve or Enter was given is no whole problem, in the user's language.
+  std::string RefusalReason() const;
 
   void Click(Action action);
 
@@ -65,6 +72,7 @@ class FormActions {
   Module1& module_;
   BoxPanel& boxes_;
   RememberedPrompt said_;
+  Refusal refusal_;                         // of the last line that was no whole problem
   std::vector<OperandTexts> step_answers_;  // of the steps of the problem being solved
   mutable std::string last_result_;
   mutable bool announcement_due_ = false;  // last_result_ is yet to be worked out from the boxes

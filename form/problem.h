@@ -42,8 +42,39 @@ struct Problem {
   }
 };
 
+// Why a line is no whole problem: the rule it breaks, where, and the texts the rule names.
+struct Refusal {
+  enum class Reason {
+    kEmpty,                  // nothing but blanks
+    kNotText,                // not UTF-8 text; `at` counts bytes
+    kUnknownCharacter,       // `first` names the character
+    kLineEnd,                // a line end inside the problem
+    kLoneNumber,             // `first`, a whole number, a decimal or a sign, with no operator
+    kLoneOperand,            // `first`, a fraction or a mixed number, with no operator
+    kNoNumberAfter,          // the operator, sign or bracket `first` has no operand after it
+    kNoNumberBefore,         // the operator `first` has no operand before it
+    kSideBySide,             // two operands `first` and `second` with no operator between
+    kGroupedDigits,          // a number written in groups of digits; `first` joins them
+    kDecimalBesideFraction,  // the decimal `first` beside the fraction `second`
+    kSlashWithoutBlank,      // a "/" that could divide or join, in `first`
+    kFractionSlashAlone,     // a fraction slash (U+2044) where an operator belongs
+    kMinusBeforeBracket,
+    kBracketLeftOpen,
+    kBracketNotOpened,
+    kAfterEquals,       // something after "="
+    kMixedLeadingZero,  // a mixed number's numerator with a leading zero
+    kMixedTooLarge,     // a mixed number's fraction of 2 or more
+    kOutOfPlace,        // `first` where it cannot stand
+  };
+  Reason reason = Reason::kEmpty;
+  std::size_t at = 0;  // where the rule is broken: the character, counted from 1
+  // As written in the line (or, for the mixed numbers, the two ways to write what was meant:
+  // "10000/3" and "10 + 000/3"); an invisible character is named by its code, "U+200B".
+  std::string first, second;
+};
+
 // Reads operands and operators, with brackets that may nest, an optional "=" at the end, and
-// blanks and a line end around. An operand is a whole number ("5", "-5", or a decimal the
+// blanks around. An operand is a whole number ("5", "-5", or a decimal the
 // whole-number box takes, "1.5"), a fraction ("2/3", "-2/3") or a mixed number ("3 1/4",
 // "-3 1/4"); numerators and denominators are digits. Operators: + - x X * × / ÷; "x" and "/" go
 // before "+" and "-", and operators of the same rank from left to right. What word processors,
@@ -55,7 +86,12 @@ struct Problem {
 // empty bracket, a minus sign before a bracket, or text that is not UTF-8. Where decimals are
 // written with a comma (`decimal_separator`), "2,5" is 2.5 too. Reads in time linear in the
 // length of the line.
+// A mixed number's numerator has no leading zero and is less than twice its denominator
+// ("2 15/12" is the borrowing step's 2 + 15/12; "10 000/3" and "1 500/2" are refused, not read
+// as 10 + 0/3 or 1 + 500/2). A line end may stand before and after the problem, not inside it.
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator = '.');
+// The same, saying in `refusal` why the line is no whole problem.
+std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator, Refusal& refusal);
 
 // An operand as it is written: "3 1/4", "-1/4", "5", "1.5".
 std::string WrittenOperand(const OperandTexts& texts);

@@ -284,8 +284,8 @@ void Calculator::ShowContextMenu(QLineEdit* box, const QPoint& where) {
 }
 
 // Paste (keys, the context menu, the middle button's selection) and Enter in an operand box take
-// a whole problem; anything else is pasted and typed as usual. Copy in an answer box with
-// nothing selected copies the answer line.
+// a whole problem; anything else is pasted and typed as usual, and Enter on text that is no
+// problem says why. Copy in an answer box with nothing selected copies the answer line.
 bool Calculator::HandleBoxEvent(QLineEdit* box, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
@@ -296,8 +296,13 @@ bool Calculator::HandleBoxEvent(QLineEdit* box, QEvent* event) {
         return true;
       }
       if (key->matches(QKeySequence::Paste)) return Solve(QGuiApplication::clipboard()->text());
-      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-      return enter && Solve(box->text());
+      if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+      // Enter works a whole problem, or says in the message box why the text is none.
+      if (actions_->Enter(box->text().toStdString()) != form::FormActions::Entered::kSolved) {
+        return false;
+      }
+      DescribeButtons();
+      return true;
     }
     case QEvent::MouseButtonRelease: {
       const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -103,6 +103,12 @@ EMSCRIPTEN_KEEPALIVE int ondavi_solve() {
   return showed_message ? 2 : 1;
 }
 
+// Reads the buffer as Enter in an operand box does: returns 0 when nothing happens, 1 for an
+// answer, 2 when a message showed (a step's, or why the text is no whole problem).
+EMSCRIPTEN_KEEPALIVE int ondavi_enter() {
+  return Session().Enter(Buffer());
+}
+
 // The answer boxes as one line, for copying.
 EMSCRIPTEN_KEEPALIVE const char* ondavi_answer_line() {
   return Returned(Session().AnswerLine());

@@ -54,6 +54,10 @@
       put(line);
       return module._ondavi_solve();
     },
+    enter: (line) => {
+      put(line);
+      return module._ondavi_enter();
+    },
     answerLine: () => taken(module._ondavi_answer_line()),
     text: (box) => taken(module._ondavi_text(box)),
     setDecimalSeparator: (code) => module._ondavi_set_decimal_separator(code),
@@ -249,14 +253,15 @@
   }
   for (const box of operands) box.addEventListener("input", keepOperands);
 
-  // Enter in an operand box that holds a whole problem presses its operator. Otherwise Enter (a
-  // phone keyboard's "next") moves on to the next operand box in the narrow arrangement, and
+  // Enter in an operand box that holds a whole problem presses its operator, and on other text
+  // says why it is none. On a box being filled in (empty, or a lone number) Enter (a phone
+  // keyboard's "next") moves on to the next operand box in the narrow arrangement, and
   // elsewhere, as in the windows, does nothing. Pasting a whole problem into an operand box
   // fills all six and presses its operator; anything else is pasted as usual.
   operands.forEach((box, i) => {
     box.addEventListener("keydown", (event) => {
       if (event.key !== "Enter") return;
-      if (solve(box.value)) {
+      if (enter(box.value)) {
         event.preventDefault();
       } else if (narrow() && i + 1 < operands.length) {
         event.preventDefault();
@@ -289,6 +294,13 @@
     const solved = api.solve(line);
     if (solved) showOutcome(before, solved === 2);
     return solved !== 0;
+  }
+  // Enter in an operand box, the same way; tells whether anything happened.
+  function enter(line) {
+    const before = enterBoxes();
+    const entered = api.enter(line);
+    if (entered) showOutcome(before, entered === 2);
+    return entered !== 0;
   }
   function enterBoxes() {
     boxes.forEach((box, n) => box && api.setText(n, box.value));

@@ -32,6 +32,19 @@ class PageSession {
     showed_message = solved && actions_.Said().Shown();
     return solved;
   }
+  // Enter in an operand box: 0 when nothing happens (a box being filled in), 1 for an answer, 2
+  // when a message showed: the step's, or why the text is no whole problem.
+  int Enter(const std::string& line) {
+    switch (actions_.Enter(line)) {
+      case form::FormActions::Entered::kNothing:
+        return 0;
+      case form::FormActions::Entered::kSolved:
+        return actions_.Said().Shown() ? 2 : 1;
+      case form::FormActions::Entered::kRefused:
+        return 2;
+    }
+    return 0;
+  }
   std::string AnswerLine() const { return form::AnswerLine(boxes_); }
 
   const std::string& Message() const { return actions_.Said().Last(); }

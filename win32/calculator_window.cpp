@@ -312,14 +312,18 @@ bool CalculatorWindow::HandleDialogKey(MSG& message) {
 }
 
 // Enter clicks the focused button, and in an operand box that holds a whole problem, presses its
-// operator; otherwise Enter in a box does nothing.
+// operator; on other text it says why that is no problem, and on a box being filled in (empty,
+// or a lone number) it does nothing.
 void CalculatorWindow::ClickFocusedButton() {
   const HWND focus = GetFocus();
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     if (controls_[i] != focus) continue;
     const form::Control& c = form::kControls[i];
     if (c.kind == form::Kind::kCommandButton) Click(i);
-    if (c.kind == form::Kind::kTextBox && !c.answer) Solve(Narrow(WindowText(focus)));
+    if (c.kind == form::Kind::kTextBox && !c.answer &&
+        actions_->Enter(Narrow(WindowText(focus))) == form::FormActions::Entered::kSolved) {
+      DescribeButtons();
+    }
   }
 }
 

@@ -41,9 +41,18 @@ PROBLEMS = [
     ("1 1/0 x 3", None, "Cannot divide by zero."),
     ("94906267 x 94906267", None, "Numbers too large to calculate."),
     ("0.12345678901234567 + 1", None, "Numbers too large to calculate."),
-    ("1/-2 + 1", None, "not a problem"),
-    ("1/2/3", None, "not a problem"),
-    ("-(1/2 + 1/3)", None, "not a problem"),
+    ("1/-2 + 1", None, "not a problem: write a blank beside the / that divides in 1/-2"),
+    ("1/2/3", None, "not a problem: write a blank beside the / that divides in 1/2/3"),
+    ("-(1/2 + 1/3)", None,
+     "not a problem: a minus sign before a bracket (character 1): write -1 x ( or 0 - ("),
+    ("2 (1 + 1)", None, "not a problem: write x between 2 and ("),
+    ("\u00bd3 + 0", None, "not a problem: write x between \u00bd and 3"),
+    ("10\u00a0000/3 x 3", None,
+     "not a problem: the numerator of a mixed number has no leading zero: write 10000/3 or "
+     "10 + 000/3"),
+    ("1 500/2 + 0", None,
+     "not a problem: the fraction of a mixed number is less than 2: write 1500/2 or 1 + 500/2"),
+    ("2 15/12 - 1 8/12", "19/12 = 1 7/12 = 1.58333333333333", None),
 ]
 
 
@@ -83,13 +92,20 @@ class CommandLineTest(unittest.TestCase):
     def test_a_batch_on_standard_input_goes_on_after_a_bad_line(self):
         done = run(["--calculate", "-"],
                    b"\xef\xbb\xbf1 1/2 + 2/3\r\nthree quarters\n\n1 \xc0\xab 2\n"
-                   b"(1/2 + 1/3) x 3/4\n-12 5/8 x 3 7/9\n")
+                   b"(1/2 + 1/3) x 3/4\n1 +\x00\x1b[2J 2\n2 + 5\xe2\x80\xa83/4 + 1/4\n"
+                   b"-12 5/8 x 3 7/9\n")
         self.assertEqual(done.stdout.decode().splitlines(),
                          ["13/6 = 2 1/6 = 2.16666666666667", "5/8 = 0.625",
                           "-1717/36 = -47 25/36 = -47.6944444444444"])
-        self.assertEqual(done.stderr.decode(errors="replace").splitlines(),
-                         ["ondavi: three quarters: not a problem",
-                          "ondavi: 1 \ufffd\ufffd 2: not a problem"])
+        # The echoed line escapes control characters, separators and bytes that are not UTF-8.
+        self.assertEqual(done.stderr.decode().splitlines(),
+                         ["ondavi: three quarters: not a problem: "
+                          "'t' (character 1) is not part of a problem",
+                          "ondavi: 1 \\xC0\\xAB 2: not a problem: byte 3 is not UTF-8 text",
+                          "ondavi: 1 +\\x00\\x1B[2J 2: not a problem: "
+                          "'U+0000' (character 4) is not part of a problem",
+                          "ondavi: 2 + 5\\xE2\\x80\\xA83/4 + 1/4: not a problem: "
+                          "a line end inside the problem (character 6): write one problem a line"])
         self.assertEqual(done.returncode, 1)
 
     def test_a_long_batch_keeps_every_answer_and_message_in_its_lines_place(self):
@@ -117,6 +133,17 @@ class CommandLineTest(unittest.TestCase):
                 self.assertEqual(lines[0], "13/6 = 2 1/6 = 2.16666666666667")
                 self.assertEqual(lines[2], becomes)
                 done = subprocess.run(COMMAND + ["--calculate", "1/2 / 0"], capture_output=True,
+                                      env={**NO_DISPLAY, **variables}, timeout=120)
+                self.assertEqual(done.stderr.decode().strip(), refused)
+
+    def test_a_refusal_says_why_in_the_users_language(self):
+        for variables, refused in (
+                ({"LANGUAGE": "fr"}, "ondavi: 2 (1 + 1): ce n'est pas un problème: "
+                                     "écrivez x entre 2 et ("),
+                ({"LANG": "de_DE.UTF-8"}, "ondavi: 2 (1 + 1): keine Aufgabe: "
+                                          "Schreibe x zwischen 2 und (")):
+            with self.subTest(variables=variables):
+                done = subprocess.run(COMMAND + ["--calculate", "2 (1 + 1)"], capture_output=True,
                                       env={**NO_DISPLAY, **variables}, timeout=120)
                 self.assertEqual(done.stderr.decode().strip(), refused)
 

@@ -67,6 +67,13 @@ TEST(ReadProblem, PutsEachPartInTheBoxThatTakesItAndEachStepInTheOrderOfWork) {
       {"2 - (1/2 + 1/3)", {"(|1|2) + (|1|3)", "(2||) - #1"}},
       {"((1 + 2) x (3 - 4)) / -5 =", {"(1||) + (2||)", "(3||) - (4||)", "#1 x #2", "#3 / (-5||)"}},
       {"3 1/4 - 1 2/3 x 1/2", {"(1|2|3) x (|1|2)", "(3|1|4) - #1"}},
+      // A mixed number's fraction below 2, as the borrowing step writes it, and line ends of
+      // every kind around the problem.
+      {"2 15/12 - 1 8/12", {"(2|15|12) - (1|8|12)"}},
+      {"1 0/5 + 1 9/5", {"(1|0|5) + (1|9|5)"}},
+      {"1 19999999999999999999/010000000000000000000 x 2",
+       {"(1|19999999999999999999|010000000000000000000) x (2||)"}},
+      {"\r\n\u2028 1 + 2 =\u0085\u2029\v\f\n", {"(1||) + (2||)"}},
   };
   for (const auto& test : cases) {
     const std::optional<Problem> problem = ReadProblem(test.line);
@@ -84,17 +91,100 @@ TEST(ReadProblem, MarksAnOperandWrittenWithAZeroDenominator) {
   }
 }
 
-TEST(ReadProblem, RefusesWhatIsNoWholeProblem) {
-  for (const char* line :
-       {"", "3 1/4", "(1/2)", "1/2/3", "1/2/3/4", "1 + ", "+ 1", "1 + + 2", "1 2 + 3", "1 -1/2 3",
-        "1/-2 + 1", "a + b", "1,5 + 2", "+1 + 2", "1 + 2 = 3", "1.5 1/2 + 1", "1 1/2/3 + 1",
-        "\u00BD\u00BD + 1", "1\u20442 \u2044 3", "1.5/2 + 1",
-        // brackets: unbalanced, empty, side by side, and a minus sign before one
-        "(1 + 2", "1 + 2)", "() + 1", "1/2 (1/3)", "(1/2)(1/3)", "2 (1 + 1)", "-(1/2 + 1/3)",
-        "2 x -(1/3)", "(1 + 2 =)",
-        // not UTF-8: a stray byte, an overlong "+", a surrogate, a truncated sequence
-        "\xff + 1", "1 \xc0\xab 2", "1 \xed\xa0\x80 2", "1 + \xe2\x88"}) {
-    EXPECT_FALSE(ReadProblem(line)) << line;
+// Each refusal names the rule the line breaks, where (the character, from 1), and what it names.
+TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
+  using enum Refusal::Reason;
+  const struct {
+    const char* line;
+    Refusal::Reason reason;
+    std::size_t at;
+    const char* first;
+    const char* second;
+  } cases[] = {
+      {"", kEmpty, 1, "", ""},
+      {" \t\n", kEmpty, 4, "", ""},
+      {"3 1/4", kLoneOperand, 1, "3 1/4", ""},
+      {"(1/2)", kLoneOperand, 1, "(1/2)", ""},
+      {" 5 ", kLoneNumber, 2, "5", ""},
+      {"-", kLoneNumber, 1, "-", ""},
+      {"1/2/3", kSlashWithoutBlank, 4, "1/2/3", ""},
+      {"1/2/3/4", kSlashWithoutBlank, 4, "1/2/3/4", ""},
+      {"1 1/2/3 + 1", kSlashWithoutBlank, 6, "1 1/2/3", ""},
+      {"1/-2 + 1", kSlashWithoutBlank, 2, "1/-2", ""},
+      {"1.5/2 + 1", kSlashWithoutBlank, 4, "1.5/2", ""},
+      {"1 + ", kNoNumberAfter, 3, "+", ""},
+      {"1 + + 2", kNoNumberAfter, 3, "+", ""},
+      {"1 - -", kNoNumberAfter, 5, "-", ""},
+      {"+ 1", kNoNumberBefore, 1, "+", ""},
+      {"+1 + 2", kNoNumberBefore, 1, "+", ""},
+      {"1 2 + 3", kSideBySide, 3, "1", "2"},
+      {"1 -1/2 3", kSideBySide, 8, "1/2", "3"},
+      {"1/2 (1/3)", kSideBySide, 5, "1/2", "("},
+      {"(1/2)(1/3)", kSideBySide, 6, ")", "("},
+      {"2 (1 + 1)", kSideBySide, 3, "2", "("},
+      {"\u00BD\u00BD + 1", kSideBySide, 2, "\u00BD", "\u00BD"},
+      {"10 000 + 1", kGroupedDigits, 4, "10000", "000"},
+      {"1.5 1/2 + 1", kDecimalBesideFraction, 5, "1.5", "1/2"},
+      {"1\u20442 \u2044 3", kFractionSlashAlone, 5, "", ""},
+      {"a + b", kUnknownCharacter, 1, "a", ""},
+      {"1,5 + 2", kUnknownCharacter, 2, ",", ""},
+      {"1 \u200B+ 2", kUnknownCharacter, 3, "U+200B", ""},
+      {"1 +\U000E0041 2", kUnknownCharacter, 4, "U+E0041", ""},
+      {"\u00BD \u0007", kUnknownCharacter, 3, "U+0007", ""},
+      {"1 + 2 = 3", kAfterEquals, 7, "", ""},
+      {"(1 + 2 =)", kAfterEquals, 8, "", ""},
+      // brackets: unbalanced, empty, and a minus sign before one
+      {"(1 + 2", kBracketLeftOpen, 1, "", ""},
+      {"((1 + 2) x 3", kBracketLeftOpen, 1, "", ""},
+      {"1 + 2)", kBracketNotOpened, 6, "", ""},
+      {")1 + 2", kBracketNotOpened, 1, "", ""},
+      {"() + 1", kNoNumberAfter, 1, "(", ""},
+      {"-(1/2 + 1/3)", kMinusBeforeBracket, 1, "", ""},
+      {"2 x - (1/3)", kMinusBeforeBracket, 5, "", ""},
+      // not UTF-8: a stray byte, an overlong "+", a surrogate, a truncated sequence (bytes)
+      {"\xff + 1", kNotText, 1, "", ""},
+      {"1 \xc0\xab 2", kNotText, 3, "", ""},
+      {"1 \xed\xa0\x80 2", kNotText, 3, "", ""},
+      {"1 + \xe2\x88", kNotText, 5, "", ""},
+      // A vulgar fraction's denominator does not run on into the digits after it.
+      {"\u00BD3 + 0", kSideBySide, 2, "\u00BD", "3"},
+      {"1\u00BD3 x 1", kSideBySide, 3, "1\u00BD", "3"},
+      {"-\u00BC5 x 4", kSideBySide, 3, "-\u00BC", "5"},
+      {"\u21895 + 1", kSideBySide, 2, "\u2189", "5"},
+      {"\u00BD\uFF13 + 0", kSideBySide, 2, "\u00BD", "\uFF13"},
+      // Two homework lines pasted at once: a line end stands only around a problem.
+      {"2 + 5\n3/4 + 1/4", kLineEnd, 6, "", ""},
+      {"2 + 5\r\n3/4 + 1/4", kLineEnd, 6, "", ""},
+      {"1 +\u2028 2", kLineEnd, 4, "", ""},
+      {"1 \u2029+ 2", kLineEnd, 3, "", ""},
+      {"(\u00851 + 2)", kLineEnd, 2, "", ""},
+      {"1/2 /\n1/3", kLineEnd, 6, "", ""},
+      // Thousands grouped with a blank are no mixed number: a mixed number's numerator has no
+      // leading zero and is less than twice its denominator.
+      {"10 000/3 x 3", kMixedLeadingZero, 1, "10000/3", "10 + 000/3"},
+      {"10\u2007000/3 x 3", kMixedLeadingZero, 1, "10000/3", "10 + 000/3"},
+      {"10\u00A0000/3 x 3", kMixedLeadingZero, 1, "10000/3", "10 + 000/3"},
+      {"10\u202F000/3 x 3", kMixedLeadingZero, 1, "10000/3", "10 + 000/3"},
+      {"1 500/2 + 0", kMixedTooLarge, 1, "1500/2", "1 + 500/2"},
+      {"2 + -1 24/12", kMixedTooLarge, 5, "-124/12", "-1 - 24/12"},
+      {"1 20000000000000000000/10000000000000000000 x 2", kMixedTooLarge, 1,
+       "120000000000000000000/100000000000000000...",
+       "1 + 20000000000000000000/100000000000000..."},
+      {". + 1", kOutOfPlace, 1, ".", ""},
+      // A long operand is named by its first 40 bytes, cut at a character's end.
+      {"123456789012345678901234567890123456789012345 (1)", kSideBySide, 47,
+       "1234567890123456789012345678901234567890...", "("},
+      {"\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11 (1)",
+       kSideBySide, 16,
+       "\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11\uFF11...", "("},
+  };
+  for (const auto& test : cases) {
+    Refusal refusal;
+    EXPECT_FALSE(ReadProblem(test.line, '.', refusal)) << test.line;
+    EXPECT_EQ(refusal.reason, test.reason) << test.line;
+    EXPECT_EQ(refusal.at, test.at) << test.line;
+    EXPECT_EQ(refusal.first, test.first) << test.line;
+    EXPECT_EQ(refusal.second, test.second) << test.line;
   }
 }
 

@@ -138,6 +138,53 @@ TEST(Solve, AnOperandWithAZeroDenominatorChangesNothing) {
 
 // Random problems of two to eight operands with brackets, printed so that they read back as the
 // tree they were made from, worked here exactly, step by step in the order the calculator works
+// Enter in an operand box: a whole problem is worked; other text says why it is none, and the
+// boxes keep what they hold; a box being filled in (nothing, a lone number or sign, digits with
+// blanks between them, which the box takes as one number) takes Enter silently.
+TEST(Enter, SaysWhyATextIsNoProblemUnlessTheBoxIsBeingFilledIn) {
+  using Entered = FormActions::Entered;
+  const struct {
+    const char* text;
+    char separator;
+    Entered entered;
+    const char* message;  // shown, if any
+  } cases[] = {
+      {"1/2 + 1/3", '.', Entered::kSolved, nullptr},
+      {"2 (1 + 1)", '.', Entered::kRefused, "not a problem\r\nwrite x between 2 and ("},
+      {"3 1/4", '.', Entered::kRefused,
+       "not a problem\r\nwrite an operator and a second number after 3 1/4"},
+      {"2,5", '.', Entered::kRefused,
+       "not a problem\r\n',' (character 2) is not part of a problem"},
+      {"", '.', Entered::kNothing, nullptr},
+      {" ", '.', Entered::kNothing, nullptr},
+      {"-", '.', Entered::kNothing, nullptr},
+      {"-12", '.', Entered::kNothing, nullptr},
+      {"1.5", '.', Entered::kNothing, nullptr},
+      {"2,5", ',', Entered::kNothing, nullptr},
+      {"10 000", '.', Entered::kNothing, nullptr},
+      {"1 2", '.', Entered::kNothing, nullptr},
+  };
+  struct Boxes : InMemoryBoxPanel {
+    char DecimalSeparator() const override { return separator; }
+    char separator = '.';
+  };
+  for (const auto& test : cases) {
+    Module1 module;
+    Boxes boxes;
+    RecordingPrompt prompt;
+    FormActions actions{module, boxes, prompt};
+    boxes.separator = test.separator;
+    boxes.SetText(Box::Text2, test.text);
+    EXPECT_EQ(actions.Enter(test.text), test.entered) << test.text;
+    EXPECT_EQ(prompt.shown,
+              test.message ? std::vector<std::string>{test.message} : std::vector<std::string>{})
+        << test.text;
+    if (test.entered != Entered::kSolved) {
+      EXPECT_EQ(boxes.Text(Box::Text2), test.text);
+    }
+  }
+}
+
 // them.
 struct Node {
   std::array<std::string, 3> operand;  // a leaf's box texts
@@ -162,9 +209,12 @@ std::unique_ptr<Node> RandomTree(std::mt19937& rng, int leaves) {
       case 1:  // a fraction
         node->operand = {rng() % 2 ? "-" : "", num, den};
         break;
-      default:  // a mixed number
-        node->operand = {std::to_string(rng() % 1000), num, den};
+      default: {  // a mixed number, its fraction below 2 as a mixed number's is
+        const auto d = 1 + rng() % 999;
+        node->operand = {std::to_string(rng() % 1000), std::to_string(1 + rng() % (2 * d - 1)),
+                         std::to_string(d)};
         break;
+      }
     }
     return node;
   }

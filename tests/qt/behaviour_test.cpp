@@ -113,6 +113,20 @@ class BehaviourTest : public QObject {
     }
   }
 
+  // Enter on a box whose text is no whole problem says why, and the text stays; on a box being
+  // filled in (a lone number) it does nothing.
+  void enterSaysWhyATextIsNoProblem() {
+    QLineEdit* box = BoxOf(*window_, 2);
+    box->setFocus();
+    box->setText(QStringLiteral("2 (1 + 1)"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(prompt_.shown, std::vector<std::string>{"not a problem\r\nwrite x between 2 and ("});
+    QCOMPARE(box->text(), QStringLiteral("2 (1 + 1)"));
+    box->setText(QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(prompt_.shown.size(), std::size_t{1});
+  }
+
   // In every language a message and Show Work's words are the catalog's; in a comma locale the
   // whole-number box takes "2,5".
   void messagesAndWorkSpeakTheLanguage_data() {

@@ -330,6 +330,19 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
   EXPECT_TRUE(prompt_.shown[0].ends_with("\r\n 5/ 8"));
 }
 
+// Enter on a box whose text is no whole problem says why, and the text stays; on a box being
+// filled in (a lone number) it does nothing.
+TEST_F(Win32Window, EnterSaysWhyATextIsNoProblem) {
+  Type("Text2", "2 (1 + 1)");
+  Press(VK_RETURN);
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>{"not a problem\r\nwrite x between 2 and ("});
+  EXPECT_EQ(Text("Text2"), "2 (1 + 1)");
+  SendMessageW(Control("cls"), BM_CLICK, 0, 0);
+  Type("Text2", "12");
+  Press(VK_RETURN);
+  EXPECT_EQ(prompt_.shown.size(), 1u);
+}
+
 // Copy in an answer box copies the selection, or with nothing selected the answer line.
 TEST_F(Win32Window, CopyInAnAnswerBoxCopiesTheAnswerLine) {
   Type("Text1", "1");
