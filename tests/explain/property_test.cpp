@@ -35,8 +35,11 @@ std::string RandomOperand(std::mt19937& rng) {
     case 2:
       return sign + number(limit) + "/" + number(limit);
     case 3:
-    case 4:
-      return sign + std::to_string(rng() % 10) + " " + number(limit) + "/" + number(limit);
+    case 4: {  // a mixed number's fraction is less than 2, as the reader takes it
+      const unsigned den = 1 + rng() % limit;
+      return sign + std::to_string(rng() % 10) + " " + number(2 * den - 1) + "/" +
+             std::to_string(den);
+    }
     default:  // the same
       return sign + std::to_string(rng() % 10) + "." +
              (rng() % 50 == 0 ? "12345678901234567" : std::to_string(rng() % 1000));
