@@ -36,7 +36,7 @@ std::string RandomOperand(std::mt19937& rng) {
       return sign + number(limit) + "/" + number(limit);
     case 3:
     case 4: {  // a mixed number's fraction is less than 2, as the reader takes it
-      const unsigned den = 1 + rng() % limit;
+      const auto den = static_cast<unsigned>(1 + rng() % limit);
       return sign + std::to_string(rng() % 10) + " " + number(2 * den - 1) + "/" +
              std::to_string(den);
     }
