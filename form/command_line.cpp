@@ -1,9 +1,10 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "batch.h"
-#include "characters.h"
 #include "translation.h"
 
 namespace ondavi::form {
@@ -44,18 +45,32 @@ bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   return false;
 }
 
-// A word that starts with a dash and then a letter or another dash; "-", "-1/4" and "-.5" are
-// words of a problem.
+// A word that starts with a dash and then an ASCII letter or another dash, as every option's
+// name does; "-", "-1/4", "-.5", "-½" and "-１/２" are words of a problem.
 bool IsOption(std::string_view word) {
-  return word.size() > 1 && word[0] == '-' && !IsDigit(word[1]) && word[1] != '.';
+  if (word.size() < 2 || word[0] != '-') return false;
+  const char next = word[1];
+  return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
+}
+
+// The decimal separator of the language in force: a comma where its schoolbooks write one.
+char DecimalSeparator() {
+  constexpr std::string_view kCommaLanguages[] = {"de", "es", "fr", "id", "it",
+                                                  "pl", "pt", "ru", "tr", "uk"};
+  const std::string_view language = Language();
+  const std::string_view base = language.substr(0, language.find('_'));
+  return std::find(std::begin(kCommaLanguages), std::end(kCommaLanguages), base) !=
+                 std::end(kCommaLanguages)
+             ? ','
+             : '.';
 }
 
 }  // namespace
 
 int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
-  if (problem == "-") return AnswerBatch(work, terminal);
-  LineCalculator calculator(work);
-  return calculator.Answer(problem, terminal) ? 0 : 1;
+  if (problem == "-") return AnswerBatch(work, DecimalSeparator(), terminal);
+  LineCalculator calculator(work, DecimalSeparator());
+  return AnswerProblem(calculator, problem, terminal) ? 0 : 1;
 }
 
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
@@ -143,9 +158,11 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
     case Ask::kWindow:
       break;
   }
-  if (const std::string error = terminal.Finish(); !error.empty()) {
-    terminal.Err("ondavi: " + TrArgs("cannot write to standard output: %1", std::array{error}) +
-                 "\n");
+  if (const Delivery delivery = terminal.Finish(); !delivery.complete) {
+    if (!delivery.why.empty()) {
+      terminal.Err("ondavi: " +
+                   TrArgs("cannot write to standard output: %1", std::array{delivery.why}) + "\n");
+    }
     return 1;
   }
   return status;

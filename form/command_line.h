@@ -5,6 +5,7 @@
 // boxes' answer line; a problem that ends in a message (or is no whole problem) is reported on
 // the error stream as "ondavi: LINE: MESSAGE", and the next one goes on. Both programs read
 // their command line here; the window's toolkit names the options of its own that it takes.
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,23 +13,40 @@
 
 namespace ondavi::form {
 
+// The longest problem read, in bytes: a longer one is refused, and of a longer line of standard
+// input no more than its start is held.
+inline constexpr std::size_t kLongestProblem = 1'000'000;
+
+// What became of the text written to standard output.
+struct Delivery {
+  bool complete = true;  // standard output took all of it
+  // Why it did not, for the user; empty when its reader went away, as `| head -1` does once it
+  // has what it asked for, which is no error to tell.
+  std::string why;
+};
+
 // Standard input, output and error as the program has them.
 class Terminal {
  public:
   virtual ~Terminal() = default;
   // The next line of standard input without its line end; false at its end.
   virtual bool ReadLine(std::string& line) = 0;
+  // Whether ReadLine would wait for input that has not arrived yet: a person typing, or a script
+  // that writes a line and waits for its answer. The lines read so far are answered first.
+  virtual bool WouldWait() { return false; }
   virtual void Out(std::string_view text) = 0;
   virtual void Err(std::string_view text) = 0;
-  // Writes out whatever is still held back; returns why standard output could not take all that
-  // was written to it, or nothing when it could.
-  virtual std::string Finish() = 0;
+  // Whether standard output has failed, so that nothing written to it arrives any more.
+  virtual bool OutputFailed() const { return false; }
+  // Writes out whatever is still held back; tells whether standard output took all that was
+  // written to it.
+  virtual Delivery Finish() = 0;
 };
 
 // Calculates one problem, or with "-" one problem a line of the input (blank lines are passed
-// over, and so is a byte-order mark before the first); with work, each answer line is followed
-// by the steps that Show Work shows, in lines ending in LF. Returns the exit status: 0 when
-// every problem was answered, 1 when one was not.
+// over, and so is a byte-order mark before the first; a line of only spaces is blank); with work,
+// each answer line is followed by the steps that Show Work shows, in lines ending in LF. Returns
+// the exit status: 0 when every problem was answered, 1 when one was not.
 int RunCalculations(std::string_view problem, bool work, Terminal& terminal);
 
 // The options of the window's toolkit, which the command line leaves for it; their names
@@ -50,9 +68,10 @@ struct CommandLine {
 // Reads "--help" (-h), "--version" (-v), "--work" and "--calculate PROBLEM": the words after
 // "--calculate" (or "--calculate=WORD" and those after it) are one problem, joined by blanks, as
 // a shell leaves "--calculate 1/2 + 1/3". Words that are not options ask for the same, so that
-// "ondavi 1/2 + 1/3" answers too; a word such as "-1/4" is a problem's, not an option. Options
-// are words that start with a dash, as the toolkit reads them ("-reverse" is one option); the
-// toolkit's own are passed over. No arguments ask for the window.
+// "ondavi 1/2 + 1/3" answers too. Options are words that start with a dash and then a letter
+// or another dash, as the toolkit reads them ("-reverse" is one option); a word such as "-1/4",
+// "-½" or "-.5" is a problem's. The toolkit's own options are passed over. No arguments ask for the
+// window.
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
                             const ToolkitOptions& toolkit = {});
 

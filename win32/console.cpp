@@ -73,9 +73,12 @@ Console::Console() {
   in_is_console_ = IsConsole(in_);
 }
 
-std::string Console::WriteOutput(std::string_view text) {
+form::Delivery Console::WriteOutput(std::string_view text) {
   const DWORD error = Write(out_, text);
-  return error ? SystemMessage(error) : std::string();
+  if (error == 0) return {};
+  // A pipe whose reader went away (`ondavi --calculate - < problems | more`) is no error to tell.
+  const bool reader_gone = error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
+  return {false, reader_gone ? std::string() : SystemMessage(error)};
 }
 
 void Console::WriteError(std::string_view text) {
@@ -85,7 +88,6 @@ void Console::WriteError(std::string_view text) {
 bool Console::ReadMore() {
   if (!Usable(in_)) return false;
   if (in_is_console_) {
-    Flush();  // the person sees each answer before typing the next line
     wchar_t buffer[4096];
     DWORD read = 0;
     // Typed at the console: UTF-16, whatever its code page. Ctrl+Z at the start of a line ends
@@ -102,8 +104,18 @@ bool Console::ReadMore() {
   return ok && read > 0;
 }
 
+bool Console::WouldWait() {
+  if (ended_ || !Usable(in_) || in_read_.HasLine()) return false;
+  if (in_is_console_) return true;  // a person types: each line is answered as it comes
+  if (GetFileType(in_) != FILE_TYPE_PIPE) return false;  // a file: read at once
+  DWORD available = 0;
+  // A pipe that fails to say (its writer has gone) has its end to read.
+  return PeekNamedPipe(in_, nullptr, 0, nullptr, &available, nullptr) && available == 0;
+}
+
 bool Console::ReadLine(std::string& line) {
   while (!in_read_.NextLine(line)) {
+    if (WouldWait()) Flush();  // whoever writes the input may be waiting for the answers
     if (ended_ || !ReadMore()) {
       ended_ = true;
       return in_read_.LastLine(line);
