@@ -122,6 +122,8 @@ class Cores {
 // Whether the line holds nothing but spaces.
 bool IsBlank(std::string_view line) {
   while (!line.empty()) {
+    const auto first = static_cast<unsigned char>(line[0]);
+    if (first < 0x80 && first != ' ' && first != '\t') return false;  // most lines, at once
     const auto space = std::find_if(std::begin(kBlankLineSpaces), std::end(kBlankLineSpaces),
                                     [&](std::string_view s) { return line.starts_with(s); });
     if (space == std::end(kBlankLineSpaces)) return false;
