@@ -77,7 +77,8 @@ form::Delivery Console::WriteOutput(std::string_view text) {
   const DWORD error = Write(out_, text);
   if (error == 0) return {};
   // A pipe whose reader went away (`ondavi --calculate - < problems | more`) is no error to tell.
-  const bool reader_gone = error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
+  const bool reader_gone =
+      error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED;
   return {false, reader_gone ? std::string() : SystemMessage(error)};
 }
 
@@ -107,10 +108,14 @@ bool Console::ReadMore() {
 bool Console::WouldWait() {
   if (ended_ || !Usable(in_) || in_read_.HasLine()) return false;
   if (in_is_console_) return true;  // a person types: each line is answered as it comes
-  if (GetFileType(in_) != FILE_TYPE_PIPE) return false;  // a file: read at once
-  DWORD available = 0;
-  // A pipe that fails to say (its writer has gone) has its end to read.
-  return PeekNamedPipe(in_, nullptr, 0, nullptr, &available, nullptr) && available == 0;
+  const DWORD type = GetFileType(in_);
+  if (type == FILE_TYPE_DISK) return false;  // a file: read at once
+  if (type == FILE_TYPE_PIPE) {
+    DWORD available = 0;
+    if (PeekNamedPipe(in_, nullptr, 0, nullptr, &available, nullptr)) return available == 0;
+    if (GetLastError() == ERROR_BROKEN_PIPE) return false;  // its writer has gone: the end
+  }
+  return true;  // a device, or a pipe that cannot tell: answer each line as it comes
 }
 
 bool Console::ReadLine(std::string& line) {
