@@ -105,7 +105,7 @@ void BM_CommandLine(benchmark::State& state) {
   std::size_t printed = 0;
   for (auto _ : state) {
     MemoryTerminal terminal;
-    form::RunCalculations("-", false, terminal);
+    form::RunCalculations("-", false, '.', terminal);
     printed = terminal.out.size();
     benchmark::DoNotOptimize(terminal.out.data());
   }

@@ -53,23 +53,46 @@ bool IsOption(std::string_view word) {
   return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
 }
 
-// The decimal separator of the language in force: a comma where its schoolbooks write one.
-char DecimalSeparator() {
-  constexpr std::string_view kCommaLanguages[] = {"de", "es", "fr", "id", "it",
-                                                  "pl", "pt", "ru", "tr", "uk"};
-  const std::string_view language = Language();
-  const std::string_view base = language.substr(0, language.find('_'));
-  return std::find(std::begin(kCommaLanguages), std::end(kCommaLanguages), base) !=
-                 std::end(kCommaLanguages)
-             ? ','
-             : '.';
-}
-
 }  // namespace
 
-int RunCalculations(std::string_view problem, bool work, Terminal& terminal) {
-  if (problem == "-") return AnswerBatch(work, DecimalSeparator(), terminal);
-  LineCalculator calculator(work, DecimalSeparator());
+char DecimalSeparatorOf(std::span<const std::string> preferences) {
+  constexpr std::string_view kCommaLanguages[] = {"de", "es", "fr", "id", "it",
+                                                  "pl", "pt", "ru", "tr", "uk"};
+  // Regions of those languages that write a point, where "1,500" is fifteen hundred.
+  constexpr std::string_view kPointRegions[] = {
+      "es_MX", "es_US", "es_419", "es_PR", "es_DO", "es_GT", "es_HN", "es_NI", "es_PA",
+      "es_SV", "es_CU", "es_PE",  "es_PH", "es_BZ", "de_CH", "de_LI", "it_CH"};
+  const std::string_view chosen = Language();
+  const std::string_view language = chosen.substr(0, chosen.find('_'));
+  if (std::find(std::begin(kCommaLanguages), std::end(kCommaLanguages), language) ==
+      std::end(kCommaLanguages)) {
+    return '.';
+  }
+  for (const std::string& preference : preferences) {
+    // "es_MX.UTF-8", "es-MX", "es": the language, and the region when one is named.
+    const std::string_view name =
+        std::string_view(preference).substr(0, preference.find_first_of(".@"));
+    if (!name.starts_with(language) ||
+        (name.size() > language.size() && name[language.size()] != '_' &&
+         name[language.size()] != '-')) {
+      continue;
+    }
+    std::string region = std::string(language) + '_';
+    for (char c : name.substr(std::min(name.size(), language.size() + 1))) {
+      region += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return std::find(std::begin(kPointRegions), std::end(kPointRegions), region) !=
+                   std::end(kPointRegions)
+               ? '.'
+               : ',';
+  }
+  return ',';
+}
+
+int RunCalculations(std::string_view problem, bool work, char decimal_separator,
+                    Terminal& terminal) {
+  if (problem == "-") return AnswerBatch(work, decimal_separator, terminal);
+  LineCalculator calculator(work, decimal_separator);
   return AnswerProblem(calculator, problem, terminal) ? 0 : 1;
 }
 
@@ -132,7 +155,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
 }
 
 int AnswerOnTerminal(const CommandLine& command, std::string_view version,
-                     const ToolkitOptions& toolkit, Terminal& terminal) {
+                     const ToolkitOptions& toolkit, char decimal_separator, Terminal& terminal) {
   using Ask = CommandLine::Ask;
   int status = 0;
   switch (command.ask) {
@@ -153,7 +176,7 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
       status = 2;
       break;
     case Ask::kCalculate:
-      status = RunCalculations(command.problem, command.work, terminal);
+      status = RunCalculations(command.problem, command.work, decimal_separator, terminal);
       break;
     case Ask::kWindow:
       break;

@@ -47,7 +47,16 @@ class Terminal {
 // over, and so is a byte-order mark before the first; a line of only spaces is blank); with work,
 // each answer line is followed by the steps that Show Work shows, in lines ending in LF. Returns
 // the exit status: 0 when every problem was answered, 1 when one was not.
-int RunCalculations(std::string_view problem, bool work, Terminal& terminal);
+// A problem may write decimals with `decimal_separator` as well as with "."; the answer line
+// keeps ".".
+int RunCalculations(std::string_view problem, bool work, char decimal_separator,
+                    Terminal& terminal);
+
+// The decimal separator of the language in force, chosen from the user's `preferences` (as
+// EnvironmentLanguages gives them): "," where the language writes decimals with a comma, unless
+// the preference that chose it names a region that writes a point ("es_MX", "de_CH"); "." for
+// every other language.
+char DecimalSeparatorOf(std::span<const std::string> preferences);
 
 // The options of the window's toolkit, which the command line leaves for it; their names
 // without dashes. Each may be written with one dash or two ("-platform", "--platform").
@@ -76,9 +85,10 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
                             const ToolkitOptions& toolkit = {});
 
 // Answers on the terminal a command line that asks for anything but the window: the help, the
-// version, a usage error (with a hint, status 2) or the calculations. Returns the exit status,
+// version, a usage error (with a hint, status 2) or the calculations, whose problems may write
+// decimals with `decimal_separator`. Returns the exit status,
 // which is 1 when standard output could not take what was written to it.
 int AnswerOnTerminal(const CommandLine& command, std::string_view version,
-                     const ToolkitOptions& toolkit, Terminal& terminal);
+                     const ToolkitOptions& toolkit, char decimal_separator, Terminal& terminal);
 
 }  // namespace ondavi::form

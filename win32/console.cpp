@@ -129,6 +129,15 @@ bool Console::ReadLine(std::string& line) {
   return true;
 }
 
+char UserDecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 0 &&
+      separator[0] == L',' && separator[1] == L'\0') {
+    return ',';
+  }
+  return '.';
+}
+
 std::vector<std::string> CommandLineArguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -34,6 +34,10 @@ class Console : public form::BufferedTerminal {
   bool ended_ = false;
 };
 
+// The decimal separator of the user's number format, as the window's boxes write decimals: ","
+// where it is a comma, "." otherwise.
+char UserDecimalSeparator();
+
 // The program's arguments, without its name, in UTF-8.
 std::vector<std::string> CommandLineArguments();
 
