@@ -1,6 +1,7 @@
 #include "stdio_terminal.h"
 
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,9 +22,14 @@ int WriteAll(int fd, std::string_view text) {
   return 0;
 }
 
+bool IsFile(int fd) {
+  struct stat status = {};
+  return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
 }  // namespace
 
-StdioTerminal::StdioTerminal() {
+StdioTerminal::StdioTerminal() : in_is_file_(IsFile(STDIN_FILENO)) {
   // A reader that goes away (`ondavi --calculate - < problems | head -1`) makes a write fail
   // with EPIPE, which ends the batch with status 1, instead of killing the program.
   std::signal(SIGPIPE, SIG_IGN);
@@ -45,7 +51,7 @@ bool StdioTerminal::ReadLine(std::string& line) {
 }
 
 bool StdioTerminal::WouldWait() {
-  if (ended_ || in_.HasLine()) return false;
+  if (in_is_file_ || ended_ || in_.HasLine()) return false;
   pollfd in = {STDIN_FILENO, POLLIN, 0};
   int ready = 0;
   do {

@@ -23,6 +23,7 @@ class StdioTerminal : public form::BufferedTerminal {
   form::Delivery WriteOutput(std::string_view text) override;
   void WriteError(std::string_view text) override;
 
+  bool in_is_file_;  // standard input is a file, which never makes a read wait
   form::LineBuffer in_{form::kLongestProblem};  // read but not yet returned
   bool ended_ = false;
 };

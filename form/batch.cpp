@@ -171,17 +171,21 @@ std::string_view Beginning(std::string_view line) {
   return line.substr(0, end);
 }
 
-}  // namespace
-
-bool AnswerProblem(LineCalculator& calculator, std::string_view problem, Terminal& terminal) {
-  if (problem.size() <= kLongestProblem) return calculator.Answer(problem, terminal);
-  // The start of the line, an ellipsis and why the rest was not read.
+// Says that the problem is too long to be read: its start, an ellipsis and why.
+void RefuseTooLong(std::string_view problem, Terminal& terminal) {
   terminal.Err("ondavi: " + std::string(Beginning(problem)) + "\xE2\x80\xA6: " +
                // TRANSLATORS: said of a line given to "ondavi --calculate -" that is too long to
                // be read; %1 is a number of bytes written in digits alone, 1000000.
                TrArgs("a problem of more than %1 bytes is not read",
                       std::array{std::to_string(kLongestProblem)}) +
                "\n");
+}
+
+}  // namespace
+
+bool AnswerProblem(LineCalculator& calculator, std::string_view problem, Terminal& terminal) {
+  if (problem.size() <= kLongestProblem) return calculator.Answer(problem, terminal);
+  RefuseTooLong(problem, terminal);
   return false;
 }
 

@@ -28,7 +28,7 @@ class LineCalculator {
   bool Answer(std::string_view line, Terminal& terminal);
 
  private:
-  class Boxes : public InMemoryBoxPanel {
+  class Boxes final : public InMemoryBoxPanel {
    public:
     explicit Boxes(char decimal_separator) : decimal_separator_(decimal_separator) {}
     char DecimalSeparator() const override { return decimal_separator_; }

@@ -71,6 +71,7 @@ Console::Console() {
     if (!Usable(err_)) err_ = open(L"CONOUT$");
   }
   in_is_console_ = IsConsole(in_);
+  in_is_file_ = Usable(in_) && GetFileType(in_) == FILE_TYPE_DISK;
 }
 
 form::Delivery Console::WriteOutput(std::string_view text) {
@@ -106,11 +107,9 @@ bool Console::ReadMore() {
 }
 
 bool Console::WouldWait() {
-  if (ended_ || !Usable(in_) || in_read_.HasLine()) return false;
+  if (in_is_file_ || ended_ || !Usable(in_) || in_read_.HasLine()) return false;
   if (in_is_console_) return true;  // a person types: each line is answered as it comes
-  const DWORD type = GetFileType(in_);
-  if (type == FILE_TYPE_DISK) return false;  // a file: read at once
-  if (type == FILE_TYPE_PIPE) {
+  if (GetFileType(in_) == FILE_TYPE_PIPE) {
     DWORD available = 0;
     if (PeekNamedPipe(in_, nullptr, 0, nullptr, &available, nullptr)) return available == 0;
     if (GetLastError() == ERROR_BROKEN_PIPE) return false;  // its writer has gone: the end

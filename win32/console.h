@@ -30,6 +30,7 @@ class Console : public form::BufferedTerminal {
 
   HANDLE in_, out_, err_;
   bool in_is_console_ = false;
+  bool in_is_file_ = false;  // standard input is a file, which never makes a read wait
   form::LineBuffer in_read_{form::kLongestProblem};  // read but not yet returned
   bool ended_ = false;
 };
