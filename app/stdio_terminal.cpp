@@ -57,7 +57,7 @@ bool StdioTerminal::WouldWait() {
   do {
     ready = ::poll(&in, 1, 0);
   } while (ready < 0 && errno == EINTR);
-  return ready == 0;  // a file, input that has arrived or its end, or an error: a read answers
+  return ready == 0;  // input that has arrived, its end or an error: a read answers at once
 }
 
 form::Delivery StdioTerminal::WriteOutput(std::string_view text) {
