@@ -1,11 +1,12 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 
 #include "batch.h"
-#include "characters.h"
 #include "translation.h"
 
 namespace ondavi::form {
@@ -62,10 +63,12 @@ bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   return false;
 }
 
-// A word that starts with a dash and then a letter or another dash; "-", "-1/4" and "-.5" are
-// words of a problem.
+// A word that starts with a dash and then an ASCII letter or another dash, as every option's
+// name does; "-", "-1/4", "-.5", "-½" and "-１/２" are words of a problem.
 bool IsOption(std::string_view word) {
-  return word.size() > 1 && word[0] == '-' && !IsDigit(word[1]) && word[1] != '.';
+  if (word.size() < 2 || word[0] != '-') return false;
+  const char next = word[1];
+  return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
 }
 
 // Whether a word is the option `name`, alone or with "=VALUE".
@@ -87,10 +90,44 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
 
 }  // namespace
 
+char DecimalSeparatorOf(std::span<const std::string> preferences) {
+  constexpr std::string_view kCommaLanguages[] = {"de", "es", "fr", "id", "it",
+                                                  "pl", "pt", "ru", "tr", "uk"};
+  // Regions of those languages that write a point, where "1,500" is fifteen hundred.
+  constexpr std::string_view kPointRegions[] = {
+      "es_MX", "es_US", "es_419", "es_PR", "es_DO", "es_GT", "es_HN", "es_NI", "es_PA",
+      "es_SV", "es_CU", "es_PE",  "es_PH", "es_BZ", "de_CH", "de_LI", "it_CH"};
+  const std::string_view chosen = Language();
+  const std::string_view language = chosen.substr(0, chosen.find('_'));
+  if (std::find(std::begin(kCommaLanguages), std::end(kCommaLanguages), language) ==
+      std::end(kCommaLanguages)) {
+    return '.';
+  }
+  for (const std::string& preference : preferences) {
+    // "es_MX.UTF-8", "es-MX", "es": the language, and the region when one is named.
+    const std::string_view name =
+        std::string_view(preference).substr(0, preference.find_first_of(".@"));
+    if (!name.starts_with(language) ||
+        (name.size() > language.size() && name[language.size()] != '_' &&
+         name[language.size()] != '-')) {
+      continue;
+    }
+    std::string region = std::string(language) + '_';
+    for (char c : name.substr(std::min(name.size(), language.size() + 1))) {
+      region += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return std::find(std::begin(kPointRegions), std::end(kPointRegions), region) !=
+                   std::end(kPointRegions)
+               ? '.'
+               : ',';
+  }
+  return ',';
+}
+
 int RunCalculations(std::string_view problem, const Answering& how, Terminal& terminal) {
   if (problem == "-") return AnswerBatch(how, terminal);
   LineCalculator calculator(how);
-  return calculator.Answer(problem, terminal) ? 0 : 1;
+  return AnswerProblem(calculator, problem, terminal) ? 0 : 1;
 }
 
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
@@ -207,7 +244,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
 }
 
 int AnswerOnTerminal(const CommandLine& command, std::string_view version,
-                     const ToolkitOptions& toolkit, Terminal& terminal) {
+                     const ToolkitOptions& toolkit, char decimal_separator, Terminal& terminal) {
   using Ask = CommandLine::Ask;
   int status = 0;
   switch (command.ask) {
@@ -228,15 +265,20 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
                    std::string(Tr("Try 'ondavi --help' for more information.")) + "\n");
       status = 2;
       break;
-    case Ask::kCalculate:
-      status = RunCalculations(command.problem, command.how, terminal);
+    case Ask::kCalculate: {
+      Answering how = command.how;
+      how.decimal_separator = decimal_separator;
+      status = RunCalculations(command.problem, how, terminal);
       break;
+    }
     case Ask::kWindow:
       break;
   }
-  if (const std::string error = terminal.Finish(); !error.empty()) {
-    terminal.Err("ondavi: " + TrArgs("cannot write to standard output: %1", std::array{error}) +
-                 "\n");
+  if (const Delivery delivery = terminal.Finish(); !delivery.complete) {
+    if (!delivery.why.empty()) {
+      terminal.Err("ondavi: " +
+                   TrArgs("cannot write to standard output: %1", std::array{delivery.why}) + "\n");
+    }
     return 1;
   }
   return status;
