@@ -247,7 +247,7 @@ class CommandLineTest(unittest.TestCase):
 
     def test_a_refusal_says_why_in_the_users_language(self):
         for variables, refused in (
-                ({"LANGUAGE": "fr"}, "ondavi: 2 (1 + 1): ce n'est pas un problème: "
+                ({"LANGUAGE": "fr"}, "ondavi: 2 (1 + 1): ce n'est pas un calcul que je sais lire: "
                                      "écrivez x entre 2 et ("),
                 ({"LANG": "de_DE.UTF-8"}, "ondavi: 2 (1 + 1): keine Aufgabe: "
                                           "Schreibe x zwischen 2 und (")):
@@ -292,7 +292,7 @@ class CommandLineTest(unittest.TestCase):
                 self.assertEqual([o["problem"] for o in objects], problems)
                 for (problem, line, message), o in zip(PROBLEMS, objects):
                     self.assertEqual((o.get("answer"), o.get("message")), (line, message))
-                    if asked == "--calculate" or message == "not a problem":
+                    if asked == "--calculate" or (message or "").startswith("not a problem"):
                         self.assertNotIn("steps", o)
                         continue
                     self.assertEqual(o["steps"][-1]["kind"], "answer" if line else "no_answer")
@@ -327,8 +327,8 @@ class CommandLineTest(unittest.TestCase):
         done = subprocess.run(COMMAND + ["--explain", "2 1/2 / 1 1/4"], capture_output=True,
                               env={**NO_DISPLAY, "LANGUAGE": "fr"}, timeout=120)
         lines = [line for line in done.stdout.decode().splitlines() if line]
-        self.assertEqual(lines[-2:], ["Résultat : 2 1/2 / 1 1/4 = 2", "2/1 = 2 = 2"])
-        self.assertIn("Diviser par une fraction, c'est multiplier par son inverse : "
+        self.assertEqual(lines[-2:], ["Résultat\u00a0: 2 1/2 / 1 1/4 = 2", "2/1 = 2 = 2"])
+        self.assertIn("Diviser par une fraction, c'est multiplier par son inverse\u00a0: "
                       "5/2 / 5/4 = 5/2 x 4/5", lines)
         latex = run(["--explain", "3 1/4 - 1 2/3", "--format", "latex"]).stdout.decode()
         self.assertIn("$3\\tfrac{1}{4} - 1\\tfrac{2}{3} = 1\\tfrac{7}{12}$ \\\\\n", latex)
