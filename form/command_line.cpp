@@ -18,8 +18,8 @@ constexpr char kUsage[] =
        "       ondavi [--work] [--calculate] PROBLEM\n"
        "       ondavi [--work] --calculate -\n");
 constexpr char kExplainUsage[] =
-    N_("       ondavi [--format json|latex] [--lcd multiples|primes] [--mixed apart|improper]\n"
-       "              [--no-cancel] --explain PROBLEM|-\n");
+    N_("       ondavi [--format json|latex] [--lcd multiples|primes]\n"
+       "              [--mixed apart|improper] [--no-cancel] --explain PROBLEM|-\n");
 constexpr char kDescription[] = N_(
     "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
     "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
