@@ -20,41 +20,48 @@ constexpr char kUsage[] =
 constexpr char kExplainUsage[] =
     N_("       ondavi [--format json|latex] [--lcd multiples|primes]\n"
        "              [--mixed apart|improper] [--no-cancel] --explain PROBLEM|-\n");
-constexpr char kDescription[] = N_(
-    "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
-    "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
-    "number and a decimal. Given a problem, it prints the answer instead of opening a window.\n");
-constexpr char kOptions[] = N_(
-    "Options:\n"
-    "  -h, --help           Displays this help.\n"
-    "  -v, --version        Displays version information.\n"
-    "  --calculate PROBLEM  Prints the answer to a whole problem, such as \"3 1/4 - 1 2/3\", as\n"
-    "                       one line, without opening a window; with -, answers one problem a\n"
-    "                       line from standard input.\n"
-    "  --work               With --calculate: prints the steps after each answer line.\n");
+constexpr char kDescription[] =
+    N_("A calculator for common fractions and mixed numbers: type two operands as whole\n"
+       "numbers and fractions, press +, -, x or /, and read the answer as a reduced\n"
+       "fraction, a mixed number and a decimal. Given a problem, it prints the answer\n"
+       "instead of opening a window.\n");
+constexpr char kOptions[] =
+    N_("Options:\n"
+       "  -h, --help           Displays this help.\n"
+       "  -v, --version        Displays version information.\n"
+       "  --calculate PROBLEM  Prints the answer to a whole problem, such as\n"
+       "                       \"3 1/4 - 1 2/3\", as one line, without opening a window;\n"
+       "                       with -, answers one problem a line from standard input.\n"
+       "  --work               With --calculate: prints the steps after each answer\n"
+       "                       line.\n");
 // New options after the first block, so that its translations stand.
-constexpr char kExplainOptions[] = N_(
-    "  --explain PROBLEM    Prints the worked solution of a problem, a step a line, ending with\n"
-    "                       its answer line; with -, of one problem a line from standard input.\n"
-    "  --format FORMAT      text (the default), json (one object a problem, with --calculate\n"
-    "                       or --explain) or latex (with --explain).\n"
-    "  --lcd METHOD         With --explain: finds common denominators by listing multiples\n"
-    "                       (multiples) or by prime factors (primes); by default multiples\n"
-    "                       while the common denominator is at most 100.\n"
-    "  --mixed METHOD       With --explain: adds and subtracts mixed numbers with the wholes\n"
-    "                       and fractions apart (apart) or as improper fractions (improper);\n"
-    "                       by default apart where no number is negative.\n"
-    "  --no-cancel          With --explain: multiplies without cancelling first.\n");
+constexpr char kExplainOptions[] =
+    N_("  --explain PROBLEM    Prints the worked solution of a problem, a step a line,\n"
+       "                       ending with its answer line; with -, of one problem a\n"
+       "                       line from standard input.\n"
+       "  --format FORMAT      text (the default), json (one object a problem, with\n"
+       "                       --calculate or --explain) or latex (with --explain).\n"
+       "  --lcd METHOD         With --explain: finds common denominators by listing\n"
+       "                       multiples (multiples) or by prime factors (primes); by\n"
+       "                       default multiples while the common denominator is at\n"
+       "                       most 100.\n"
+       "  --mixed METHOD       With --explain: adds and subtracts mixed numbers with the\n"
+       "                       wholes and fractions apart (apart) or as improper\n"
+       "                       fractions (improper); by default apart where no number is\n"
+       "                       negative.\n"
+       "  --no-cancel          With --explain: multiplies without cancelling first.\n");
 constexpr char kExamplesHeading[] =
     N_("A problem has any number of operators and brackets; x and / go before + and -.\n"
        "Answer lines show the fraction, the mixed number and the decimal:\n");
 constexpr char kExamples[] =
-    "  ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
-    "  ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
-    "  ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
-constexpr char kExitStatus[] = N_(
-    "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
-    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n");
+    "ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
+    "ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
+    "ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
+constexpr char kExitStatus[] =
+    N_("A problem without an answer is reported on standard error as\n"
+       "\"ondavi: PROBLEM: MESSAGE\".\n"
+       "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a\n"
+       "usage error.\n");
 
 bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   for (const char* n : names) {
