@@ -175,6 +175,17 @@ constexpr char kPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// 10^0 to 10^19.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 10;  // wraps after 10^19, which is never read
+  }
+  return powers;
+}();
+
 // Decimal digits without trailing zeros (at least one, at most the 17 that tell any two doubles
 // apart) and the decimal exponent of the first digit.
 struct Digits {
@@ -232,15 +243,6 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
 std::optional<Digits> ExactSignificantDigits(double d) {
 #if defined(__SIZEOF_INT128__)
   __extension__ typedef unsigned __int128 u128;
-  static constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-      p = power;
-      power *= 10;  // wraps after 10^19, which is never read
-    }
-    return powers;
-  }();
   constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
   if (!(d >= 1e-5 && d < 1e15)) return std::nullopt;
   std::uint64_t bits = 0;  // the double's own bits (std::bit_cast is missing from older libc++)
@@ -314,13 +316,8 @@ Digits SignificantDigits(double d) {
 #endif
 }
 
-// |d| in 15 significant digits, positional or in exponent form, appended to `out`.
-void AppendFormattedMagnitude(std::string& out, double d, char separator) {
-  if (d == 0.0) {
-    out += '0';
-    return;
-  }
-  const Digits digits = SignificantDigits(d);
+// Digits in 15 significant digits, positional or in exponent form, appended to `out`.
+void AppendDigits(std::string& out, const Digits& digits, char separator) {
   const std::string_view m = digits.Text();
   const int e = digits.exponent;
   if (e >= kSignificantDigits || e < kLowestPositional) {
@@ -337,6 +334,60 @@ void AppendFormattedMagnitude(std::string& out, double d, char separator) {
   } else {
     ((out += m.substr(0, whole_digits)) += separator) += m.substr(whole_digits);
   }
+}
+
+// |d| in 15 significant digits, positional or in exponent form, appended to `out`.
+void AppendFormattedMagnitude(std::string& out, double d, char separator) {
+  if (d == 0.0) {
+    out += '0';
+    return;
+  }
+  AppendDigits(out, SignificantDigits(d), separator);
+}
+
+// How many decimal digits n has (1 for 0).
+int DigitCount(std::uint64_t n) {
+  int count = 1;
+  while (count < 20 && n >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
+  return count;
+}
+
+// The 15 significant digits of num / den (num from 1, den from 1, both below 2^53), rounded once
+// from the exact quotient, halves up. Long division in 64-bit integers, as many digits at a
+// time as fit: the remainder stays below den, so r x 10^j stays below 10^19 for j up to 19 less
+// den's digits, and the digits kept so far, times 10^j, stay below 10^19 too.
+Digits QuotientDigits(std::uint64_t num, std::uint64_t den) {
+  std::uint64_t kept = num / den, rest = num % den;
+  int after_point = 0;  // how many of kept's digits stand after the decimal point
+  const int room = 19 - DigitCount(den);
+  constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
+  while (kept < kLeast) {
+    const int j = std::min(room, 19 - DigitCount(kept));
+    const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(j)];
+    rest *= scale;
+    kept = kept * scale + rest / den;
+    rest %= den;
+    after_point += j;
+  }
+  // Kept has 15 to 19 digits; those beyond 15, and then the remainder, decide the rounding.
+  const int count = DigitCount(kept);
+  const std::uint64_t dropped = kPowersOfTen[static_cast<std::size_t>(count - 15)];
+  const std::uint64_t tail = kept % dropped;
+  kept /= dropped;
+  const bool up = dropped == 1 ? rest >= den - rest : tail >= dropped - tail;
+  Digits digits;
+  digits.exponent = count - 1 - after_point;
+  if (up && ++kept == 10 * kLeast) {  // rounded up through nines to a power of ten
+    kept = kLeast;
+    ++digits.exponent;
+  }
+  for (std::size_t i = 15; i > 1; i -= 2, kept /= 100) {
+    std::memcpy(&digits.mantissa[i - 2], &kPairs[kept % 100 * 2], 2);
+  }
+  digits.mantissa[0] = static_cast<char>('0' + kept);
+  digits.size = 15;
+  while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
+  return digits;
 }
 
 // The digits of a whole number, appended to `out`. They are written from the right, two at a
@@ -468,6 +519,23 @@ std::optional<Fraction> DecimalFraction(std::string_view text) {
     if (denominator >= kExactLimit) throw Failure(FailureKind::kOverflow);
   }
   return Fraction{span.negative ? -numerator : numerator, denominator};
+}
+
+void AppendQuotientText(std::string& out, bool negative, std::uint64_t num, std::uint64_t den,
+                        char decimal_separator) {
+  if (negative && num != 0) out += '-';
+  if (num % den == 0) {
+    AppendWhole(out, num / den);
+  } else {
+    AppendDigits(out, QuotientDigits(num, den), decimal_separator);
+  }
+}
+
+std::string QuotientText(bool negative, std::uint64_t num, std::uint64_t den,
+                         char decimal_separator) {
+  std::string text;
+  AppendQuotientText(text, negative, num, den, decimal_separator);
+  return text;
 }
 
 void AppendStr(std::string& out, const Value& v) {
