@@ -358,7 +358,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       boxes.SetText(Text11, "");
     }
     // The decimal is rounded once, from the exact answer rather than from its nearest double.
-    boxes.SetText(Text12, QuotientText(negative, n, d, sep));
+    boxes.SetQuotient(Text12, negative, n, d);
   } catch (const Failure& failure) {
     const std::string& message = FailureMessage(failure.kind());
     ClearAnswers(boxes);

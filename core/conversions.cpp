@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -345,38 +346,39 @@ void AppendFormattedMagnitude(std::string& out, double d, char separator) {
   AppendDigits(out, SignificantDigits(d), separator);
 }
 
-// How many decimal digits n has (1 for 0).
+// How many decimal digits n has (0 for 0): from its bit width (log10 2 ~ 1233 / 4096), then one
+// comparison.
 int DigitCount(std::uint64_t n) {
-  int count = 1;
-  while (count < 20 && n >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
-  return count;
+  const int guess = (64 - std::countl_zero(n | 1)) * 1233 >> 12;
+  return guess + (n >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
 // The 15 significant digits of num / den (num from 1, den from 1, both below 2^53), rounded once
-// from the exact quotient, halves up. Long division in 64-bit integers, as many digits at a
-// time as fit: the remainder stays below den, so r x 10^j stays below 10^19 for j up to 19 less
-// den's digits, and the digits kept so far, times 10^j, stay below 10^19 too.
+// from the exact quotient, halves up. Long division in 64-bit integers, as many digits at a time
+// as fit, most often all at once: the remainder stays below den, so r x 10^j stays below 10^19
+// for j up to 19 less den's digits, and the digits kept stay below 10^15.
 Digits QuotientDigits(std::uint64_t num, std::uint64_t den) {
   std::uint64_t kept = num / den, rest = num % den;
   int after_point = 0;  // how many of kept's digits stand after the decimal point
   const int room = 19 - DigitCount(den);
   constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
   while (kept < kLeast) {
-    const int j = std::min(room, 19 - DigitCount(kept));
+    const int j = std::min(room, 15 - DigitCount(kept));
     const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(j)];
     rest *= scale;
     kept = kept * scale + rest / den;
     rest %= den;
     after_point += j;
   }
-  // Kept has 15 to 19 digits; those beyond 15, and then the remainder, decide the rounding.
-  const int count = DigitCount(kept);
-  const std::uint64_t dropped = kPowersOfTen[static_cast<std::size_t>(count - 15)];
-  const std::uint64_t tail = kept % dropped;
-  kept /= dropped;
-  const bool up = dropped == 1 ? rest >= den - rest : tail >= dropped - tail;
+  // Kept has 15 digits, then the remainder decides the rounding; or it is a whole part of 16
+  // digits, whose last digit decides it (the remainder only adds to it).
   Digits digits;
-  digits.exponent = count - 1 - after_point;
+  digits.exponent = DigitCount(kept) - 1 - after_point;
+  bool up = rest >= den - rest;
+  if (kept >= 10 * kLeast) {
+    up = kept % 10 >= 5;
+    kept /= 10;
+  }
   if (up && ++kept == 10 * kLeast) {  // rounded up through nines to a power of ten
     kept = kLeast;
     ++digits.exponent;
