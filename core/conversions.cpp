@@ -240,8 +240,11 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
 // worked out exactly in integers, as most answers' decimals are: d is m / 2^s with a 53-bit m,
 // so d x 10^k is the product m x 10^k, of 117 bits at most, shifted right by s, and what is
 // shifted out decides the rounding. Nothing outside that range, where the compiler has no 128-bit
-// integers, or exactly half-way, where rounding to even needs the general path.
-std::optional<Digits> ExactSignificantDigits(double d) {
+// integers, or exactly half-way, where rounding to even needs the general path. With `nearest`,
+// the digits are those of a value that d is the nearest double to: nothing either when a point
+// half-way between two 15-digit decimals lies within half an ulp of d (10^k / 2 in units of
+// what is shifted out), where that value and d might round apart.
+std::optional<Digits> ExactSignificantDigits(double d, bool nearest = false) {
 #if defined(__SIZEOF_INT128__)
   __extension__ typedef unsigned __int128 u128;
   constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
@@ -269,6 +272,10 @@ std::optional<Digits> ExactSignificantDigits(double d) {
     const u128 rest = product & ((u128{1} << s) - 1);
     const u128 half = u128{1} << (s - 1);
     if (rest == half) return std::nullopt;
+    if (nearest && 2 * (rest > half ? rest - half : half - rest) <=
+                       kPowersOfTen[static_cast<std::size_t>(k)]) {
+      return std::nullopt;
+    }
     auto n = static_cast<std::uint64_t>(whole) + (rest > half ? 1 : 0);
     if (n == 10 * kLeast) {  // rounded up through nines to a power of ten
       n = kLeast;
@@ -286,6 +293,7 @@ std::optional<Digits> ExactSignificantDigits(double d) {
   }
 #else
   (void)d;
+  (void)nearest;
   return std::nullopt;
 #endif
 }
@@ -354,10 +362,15 @@ int DigitCount(std::uint64_t n) {
 }
 
 // The 15 significant digits of num / den (num from 1, den from 1, both below 2^53), rounded once
-// from the exact quotient, halves up. Long division in 64-bit integers, as many digits at a time
-// as fit, most often all at once: the remainder stays below den, so r x 10^j stays below 10^19
-// for j up to 19 less den's digits, and the digits kept stay below 10^15.
+// from the exact quotient, halves up. Most often the quotient's nearest double (both numbers are
+// doubles as they stand, so their quotient is) rounds the same way. Otherwise long division in
+// 64-bit integers, as many digits at a time as fit: the remainder stays below den, so r x 10^j
+// stays below 10^19 for j up to 19 less den's digits, and the digits kept stay below 10^15.
 Digits QuotientDigits(std::uint64_t num, std::uint64_t den) {
+  if (const std::optional<Digits> digits =
+          ExactSignificantDigits(static_cast<double>(num) / static_cast<double>(den), true)) {
+    return *digits;
+  }
   std::uint64_t kept = num / den, rest = num % den;
   int after_point = 0;  // how many of kept's digits stand after the decimal point
   const int room = 19 - DigitCount(den);
