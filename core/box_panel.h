@@ -95,14 +95,8 @@ class InMemoryBoxPanel : public BoxPanel {
     AppendPending(texts_[i], i);
     pending_.reset(i);
   }
-  void AppendPending(std::string& out, std::size_t i) const {
-    if (quotient_.test(i)) {
-      const Quotient& q = quotients_[i];
-      AppendQuotientText(out, q.negative, q.num, q.den, separators_[i]);
-    } else {
-      AppendBoxText(out, numbers_[i], separators_[i]);
-    }
-  }
+  // The text of box i, set by number or quotient and not yet written, appended to `out`.
+  void AppendPending(std::string& out, std::size_t i) const;
 
   mutable std::array<std::string, kBoxCount> texts_;
   struct Quotient {

@@ -121,6 +121,15 @@ bool DivideBoth(Value& num, Value& den, double gcf) {
   return true;
 }
 
+// The whole part and the remainder of n / d, whole numbers below 2^53 with d from 1, from the
+// quotient's nearest double: never below the whole part and at most one above it, and quicker
+// than a 64-bit integer division.
+std::pair<std::uint64_t, std::uint64_t> WholeAndRest(std::uint64_t n, std::uint64_t d) {
+  auto whole = static_cast<std::uint64_t>(static_cast<double>(n) / static_cast<double>(d));
+  if (whole * d > n) --whole;
+  return {whole, n - whole * d};
+}
+
 // FindGcf where only Gcf is read: a product beyond the double range fails only the least common
 // multiple, which then stays as it was, and the calculation goes on with the factor.
 void FindGcfForFactor(Module1& m) {
@@ -321,8 +330,9 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     }
     const auto n = static_cast<std::uint64_t>(magnitude);
     const auto d = static_cast<std::uint64_t>(denominator);
-    mixedWhole = Value::Double(static_cast<double>(n / d));
-    mixedNum = Value::Double(static_cast<double>(n % d));
+    const auto [whole, rest] = WholeAndRest(n, d);
+    mixedWhole = Value::Double(static_cast<double>(whole));
+    mixedNum = Value::Double(static_cast<double>(rest));
     mixedDen = resultDen;
     if (!(mixedNum == zero)) {
       m.FirstNumber = mixedNum.ToDouble();

@@ -538,9 +538,13 @@ std::optional<Fraction> DecimalFraction(std::string_view text) {
 
 void AppendQuotientText(std::string& out, bool negative, std::uint64_t num, std::uint64_t den,
                         char decimal_separator) {
-  if (negative && num != 0) out += '-';
-  if (num % den == 0) {
-    AppendWhole(out, num / den);
+  if (num == 0) {
+    out += '0';
+    return;
+  }
+  if (negative) out += '-';
+  if (den == 1) {
+    AppendWhole(out, num);
   } else {
     AppendDigits(out, QuotientDigits(num, den), decimal_separator);
   }
