@@ -43,5 +43,6 @@ int main() {
       ondavi::form::ReadCommandLine(ondavi::win32::CommandLineArguments());
   if (command.ask == ondavi::form::CommandLine::Ask::kWindow) return OpenWindow();
   ondavi::win32::Console console;
-  return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, {}, console);
+  return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, {},
+                                        ondavi::win32::UserDecimalSeparator(), console);
 }

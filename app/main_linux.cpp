@@ -80,15 +80,18 @@ void Complain(std::string_view message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ondavi::form::ChooseLanguage(ondavi::form::EnvironmentLanguages([](const char* name) {
-    const char* value = std::getenv(name);
-    return std::string(value ? value : "");
-  }));
+  const std::vector<std::string> languages =
+      ondavi::form::EnvironmentLanguages([](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+      });
+  ondavi::form::ChooseLanguage(languages);
   const ondavi::form::CommandLine command =
       ondavi::form::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc), kQtOptions);
   if (command.ask != ondavi::form::CommandLine::Ask::kWindow) {
     ondavi::StdioTerminal terminal;
-    return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, kQtOptions, terminal);
+    return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, kQtOptions,
+                                          ondavi::form::DecimalSeparatorOf(languages), terminal);
   }
   if (!HasPlatform(argc, argv)) {
     Complain(

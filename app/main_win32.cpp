@@ -18,7 +18,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
       ondavi::form::ReadCommandLine(ondavi::win32::CommandLineArguments());
   if (command.ask != ondavi::form::CommandLine::Ask::kWindow) {
     ondavi::win32::Console console;
-    return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, {}, console);
+    return ondavi::form::AnswerOnTerminal(command, ONDAVI_VERSION, {},
+                                          ondavi::win32::UserDecimalSeparator(), console);
   }
 
   OleInitialize(nullptr);  // screen readers reach the controls' accessible objects through COM

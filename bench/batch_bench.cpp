@@ -95,7 +95,7 @@ class MemoryTerminal : public form::Terminal {
   }
   void Out(std::string_view text) override { out += text; }
   void Err(std::string_view text) override { err += text; }
-  std::string Finish() override { return {}; }
+  form::Delivery Finish() override { return {}; }
   std::string out, err;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstdint>
 #include <string>
 
 #include "conversions.h"
@@ -38,6 +39,11 @@ class BoxPanel {
   // Shows a number in the box in its display form, BoxText with the panel's decimal separator. A
   // panel read less often than it is written may keep the number and write the text when read.
   virtual void SetNumber(Box box, const Value& v) { SetText(box, BoxText(v, DecimalSeparator())); }
+  // Shows the exact quotient num / den in its display form, QuotientText with the panel's decimal
+  // separator; kept and written when read, as SetNumber may be.
+  virtual void SetQuotient(Box box, bool negative, std::uint64_t num, std::uint64_t den) {
+    SetText(box, QuotientText(negative, num, den, DecimalSeparator()));
+  }
   // The decimal separator the boxes display numbers with (the user's locale in the window).
   virtual char DecimalSeparator() const { return '.'; }
 };
@@ -53,7 +59,7 @@ class InMemoryBoxPanel : public BoxPanel {
   void AppendText(Box box, std::string& out) const override {
     const std::size_t i = Index(box);
     if (pending_.test(i)) {
-      AppendBoxText(out, numbers_[i], separators_[i]);
+      AppendPending(out, i);
     } else {
       out += texts_[i];
     }
@@ -65,7 +71,15 @@ class InMemoryBoxPanel : public BoxPanel {
   void SetNumber(Box box, const Value& v) override {
     const std::size_t i = Index(box);
     pending_.set(i);
+    quotient_.reset(i);
     numbers_[i] = v;
+    separators_[i] = DecimalSeparator();
+  }
+  void SetQuotient(Box box, bool negative, std::uint64_t num, std::uint64_t den) override {
+    const std::size_t i = Index(box);
+    pending_.set(i);
+    quotient_.set(i);
+    quotients_[i] = {negative, num, den};
     separators_[i] = DecimalSeparator();
   }
   const std::array<std::string, kBoxCount>& texts() const {
@@ -78,14 +92,23 @@ class InMemoryBoxPanel : public BoxPanel {
   void WritePending(std::size_t i) const {
     if (!pending_.test(i)) return;
     texts_[i].clear();  // written in place, in the room the box's text already has
-    AppendBoxText(texts_[i], numbers_[i], separators_[i]);
+    AppendPending(texts_[i], i);
     pending_.reset(i);
   }
+  // The text of box i, set by number or quotient and not yet written, appended to `out`.
+  void AppendPending(std::string& out, std::size_t i) const;
 
   mutable std::array<std::string, kBoxCount> texts_;
-  // The boxes set by number and not yet written, with their numbers and separators.
+  struct Quotient {
+    bool negative;
+    std::uint64_t num, den;
+  };
+  // The boxes set by number or quotient (quotient_) and not yet written, with their numbers,
+  // quotients and separators.
   mutable std::bitset<kBoxCount> pending_;
+  std::bitset<kBoxCount> quotient_;
   std::array<Value, kBoxCount> numbers_;
+  std::array<Quotient, kBoxCount> quotients_{};
   std::array<char, kBoxCount> separators_{};
 };
 

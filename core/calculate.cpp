@@ -121,6 +121,15 @@ bool DivideBoth(Value& num, Value& den, double gcf) {
   return true;
 }
 
+// The whole part and the remainder of n / d, whole numbers below 2^53 with d from 1, from the
+// quotient's nearest double: never below the whole part and at most one above it, and quicker
+// than a 64-bit integer division.
+std::pair<std::uint64_t, std::uint64_t> WholeAndRest(std::uint64_t n, std::uint64_t d) {
+  auto whole = static_cast<std::uint64_t>(static_cast<double>(n) / static_cast<double>(d));
+  if (whole * d > n) --whole;
+  return {whole, n - whole * d};
+}
+
 // FindGcf where only Gcf is read: a product beyond the double range fails only the least common
 // multiple, which then stays as it was, and the calculation goes on with the factor.
 void FindGcfForFactor(Module1& m) {
@@ -159,7 +168,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   const Value one = Value::Integer(1);
   // Working values of this run, all Empty at the start.
   Value whole1, wholeDen1, num1, den1, whole2, wholeDen2, num2, den2, temp, resultNum, resultDen,
-      decimalValue, negFlag, mixedWhole, mixedNum, mixedDen;
+      negFlag, mixedWhole, mixedNum, mixedDen;
 
   // The operand boxes' texts, read once: the checks and the calculation read these.
   transcript::OperandTexts t{boxes.Text(Text1), boxes.Text(Text2), boxes.Text(Text3),
@@ -204,14 +213,22 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     return;
   }
   std::optional<OperandNumbers> numbers = NumbersInRange(t, plain);
-  if (!numbers) {
+  if (!numbers) {  // no answer beside operands that have none
+    ClearAnswers(boxes);
     prompt.Show(CalculationWords().too_large);
     return;
   }
   const auto val = [&numbers](Box box) -> double& { return numbers->val[Index(box)]; };
 
-  // Normalisation: a missing or zero denominator makes the fraction 0/1; a lone "-" in a whole
-  // box moves to the front of its numerator.
+  // A numerator over a missing or zero denominator divides by zero: refused before anything
+  // changes, as the same operand written in a whole problem is.
+  if ((val(Text2) != 0 && val(Text3) == 0) || (val(Text5) != 0 && val(Text6) == 0)) {
+    prompt.Show(CalculationWords().divide_by_zero);
+    return;
+  }
+  // Normalisation: a missing or zero denominator under a missing or zero numerator makes the
+  // fraction 0/1, so that a whole number typed alone is an operand; a lone "-" in a whole box
+  // moves to the front of its numerator.
   for (const auto& [num, den] : {std::pair{Text2, Text3}, std::pair{Text5, Text6}}) {
     if (val(den) == 0) {
       boxes.SetText(den, text(den) = "1");
@@ -288,7 +305,6 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
     answer_written = true;
 
     // Reduction by the greatest common factor, on the magnitude of the result.
-    decimalValue = resultNum / resultDen;
     if (resultNum < zero) {
       negFlag = one;
       resultNum = Abs(resultNum);
@@ -305,35 +321,54 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
       transcript::ReductionLines(m.Work, m.Gcf, signedNum, resultDen);
     }
 
-    // Mixed number: the whole part of the magnitude and the remaining fraction. A result of
-    // exactly 1 is a whole number too, so it shows 1 rather than nothing.
-    if (resultNum >= resultDen) {
-      mixedWhole = Exact(negFlag == one ? Int(Abs(decimalValue)) : Int(decimalValue));
-      mixedNum = Exact(resultNum - mixedWhole * resultDen);
-      mixedDen = resultDen;
+    // Mixed number: the whole part of the magnitude and the remaining proper fraction, in
+    // integers. Both parts of the reduced answer are whole numbers below 2^53 by now.
+    const double magnitude = resultNum.ToDouble(), denominator = resultDen.ToDouble();
+    if (denominator == 0) throw Failure(FailureKind::kDivisionByZero);
+    if (!IsExactWhole(magnitude) || !IsExactWhole(denominator)) {
+      throw Failure(FailureKind::kOverflow);
+    }
+    const auto n = static_cast<std::uint64_t>(magnitude);
+    const auto d = static_cast<std::uint64_t>(denominator);
+    const auto [whole, rest] = WholeAndRest(n, d);
+    mixedWhole = Value::Double(static_cast<double>(whole));
+    mixedNum = Value::Double(static_cast<double>(rest));
+    mixedDen = resultDen;
+    if (!(mixedNum == zero)) {
       m.FirstNumber = mixedNum.ToDouble();
       m.SecondNumber = mixedDen.ToDouble();
-      if (mixedNum == zero) {
-        mixedDen = zero;
-      } else {
-        FindGcfForFactor(m);
-      }
+      FindGcfForFactor(m);
+      DivideBoth(mixedNum, mixedDen, m.Gcf);
     }
 
-    // Output. A negative answer is written in the transcript form so that its numerator and
-    // denominator line up behind the minus sign.
+    // Output, in the operand boxes' convention: the whole part alone for a whole number ("2",
+    // "- 2", "0"), the fraction alone for a proper one, its sign as a lone "-" ("-" 1/40). A
+    // negative answer is written in the transcript form so that its numerator and denominator
+    // line up behind the minus sign.
     RestoreNumerators(boxes);
-    if (negFlag == one) {
+    const bool negative = negFlag == one;
+    if (negative) {
       boxes.SetText(Text7, Prefixed('-', resultNum));
       boxes.SetText(Text8, Prefixed(' ', resultDen));
-      boxes.SetText(Text9, Prefixed('-', mixedWhole));
-    } else {
-      boxes.SetNumber(Text9, mixedWhole);
     }
-    DivideBoth(mixedNum, mixedDen, m.Gcf);
-    boxes.SetNumber(Text10, mixedNum);
-    boxes.SetNumber(Text11, mixedDen);
-    boxes.SetNumber(Text12, decimalValue);
+    if (n >= d || n == 0) {
+      if (negative) {
+        boxes.SetText(Text9, Prefixed('-', mixedWhole));
+      } else {
+        boxes.SetNumber(Text9, mixedWhole);
+      }
+    } else {
+      boxes.SetText(Text9, negative ? "-" : "");
+    }
+    if (!(mixedNum == zero)) {
+      boxes.SetNumber(Text10, mixedNum);
+      boxes.SetNumber(Text11, mixedDen);
+    } else {
+      boxes.SetText(Text10, "");
+      boxes.SetText(Text11, "");
+    }
+    // The decimal is rounded once, from the exact answer rather than from its nearest double.
+    boxes.SetQuotient(Text12, negative, n, d);
   } catch (const Failure& failure) {
     const std::string& message = FailureMessage(failure.kind());
     ClearAnswers(boxes);

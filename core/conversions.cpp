@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -175,6 +176,17 @@ constexpr char kPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// 10^0 to 10^19.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 10;  // wraps after 10^19, which is never read
+  }
+  return powers;
+}();
+
 // Decimal digits without trailing zeros (at least one, at most the 17 that tell any two doubles
 // apart) and the decimal exponent of the first digit.
 struct Digits {
@@ -228,19 +240,13 @@ std::optional<Digits> RoundedToSignificant(Digits digits) {
 // worked out exactly in integers, as most answers' decimals are: d is m / 2^s with a 53-bit m,
 // so d x 10^k is the product m x 10^k, of 117 bits at most, shifted right by s, and what is
 // shifted out decides the rounding. Nothing outside that range, where the compiler has no 128-bit
-// integers, or exactly half-way, where rounding to even needs the general path.
-std::optional<Digits> ExactSignificantDigits(double d) {
+// integers, or exactly half-way, where rounding to even needs the general path. With `nearest`,
+// the digits are those of a value that d is the nearest double to: nothing either when a point
+// half-way between two 15-digit decimals lies within half an ulp of d (10^k / 2 in units of
+// what is shifted out), where that value and d might round apart.
+std::optional<Digits> ExactSignificantDigits(double d, bool nearest = false) {
 #if defined(__SIZEOF_INT128__)
   __extension__ typedef unsigned __int128 u128;
-  static constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-      p = power;
-      power *= 10;  // wraps after 10^19, which is never read
-    }
-    return powers;
-  }();
   constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
   if (!(d >= 1e-5 && d < 1e15)) return std::nullopt;
   std::uint64_t bits = 0;  // the double's own bits (std::bit_cast is missing from older libc++)
@@ -266,6 +272,10 @@ std::optional<Digits> ExactSignificantDigits(double d) {
     const u128 rest = product & ((u128{1} << s) - 1);
     const u128 half = u128{1} << (s - 1);
     if (rest == half) return std::nullopt;
+    if (nearest && 2 * (rest > half ? rest - half : half - rest) <=
+                       kPowersOfTen[static_cast<std::size_t>(k)]) {
+      return std::nullopt;
+    }
     auto n = static_cast<std::uint64_t>(whole) + (rest > half ? 1 : 0);
     if (n == 10 * kLeast) {  // rounded up through nines to a power of ten
       n = kLeast;
@@ -283,6 +293,7 @@ std::optional<Digits> ExactSignificantDigits(double d) {
   }
 #else
   (void)d;
+  (void)nearest;
   return std::nullopt;
 #endif
 }
@@ -314,13 +325,8 @@ Digits SignificantDigits(double d) {
 #endif
 }
 
-// |d| in 15 significant digits, positional or in exponent form, appended to `out`.
-void AppendFormattedMagnitude(std::string& out, double d, char separator) {
-  if (d == 0.0) {
-    out += '0';
-    return;
-  }
-  const Digits digits = SignificantDigits(d);
+// Digits in 15 significant digits, positional or in exponent form, appended to `out`.
+void AppendDigits(std::string& out, const Digits& digits, char separator) {
   const std::string_view m = digits.Text();
   const int e = digits.exponent;
   if (e >= kSignificantDigits || e < kLowestPositional) {
@@ -337,6 +343,66 @@ void AppendFormattedMagnitude(std::string& out, double d, char separator) {
   } else {
     ((out += m.substr(0, whole_digits)) += separator) += m.substr(whole_digits);
   }
+}
+
+// |d| in 15 significant digits, positional or in exponent form, appended to `out`.
+void AppendFormattedMagnitude(std::string& out, double d, char separator) {
+  if (d == 0.0) {
+    out += '0';
+    return;
+  }
+  AppendDigits(out, SignificantDigits(d), separator);
+}
+
+// How many decimal digits n has (0 for 0): from its bit width (log10 2 ~ 1233 / 4096), then one
+// comparison.
+int DigitCount(std::uint64_t n) {
+  const int guess = (64 - std::countl_zero(n | 1)) * 1233 >> 12;
+  return guess + (n >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// The 15 significant digits of num / den (num from 1, den from 1, both below 2^53), rounded once
+// from the exact quotient, halves up. Most often the quotient's nearest double (both numbers are
+// doubles as they stand, so their quotient is) rounds the same way. Otherwise long division in
+// 64-bit integers, as many digits at a time as fit: the remainder stays below den, so r x 10^j
+// stays below 10^19 for j up to 19 less den's digits, and the digits kept stay below 10^15.
+Digits QuotientDigits(std::uint64_t num, std::uint64_t den) {
+  if (const std::optional<Digits> digits =
+          ExactSignificantDigits(static_cast<double>(num) / static_cast<double>(den), true)) {
+    return *digits;
+  }
+  std::uint64_t kept = num / den, rest = num % den;
+  int after_point = 0;  // how many of kept's digits stand after the decimal point
+  const int room = 19 - DigitCount(den);
+  constexpr std::uint64_t kLeast = 100000000000000ull;  // 10^14, the least of 15 digits
+  while (kept < kLeast) {
+    const int j = std::min(room, 15 - DigitCount(kept));
+    const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(j)];
+    rest *= scale;
+    kept = kept * scale + rest / den;
+    rest %= den;
+    after_point += j;
+  }
+  // Kept has 15 digits, then the remainder decides the rounding; or it is a whole part of 16
+  // digits, whose last digit decides it (the remainder only adds to it).
+  Digits digits;
+  digits.exponent = DigitCount(kept) - 1 - after_point;
+  bool up = rest >= den - rest;
+  if (kept >= 10 * kLeast) {
+    up = kept % 10 >= 5;
+    kept /= 10;
+  }
+  if (up && ++kept == 10 * kLeast) {  // rounded up through nines to a power of ten
+    kept = kLeast;
+    ++digits.exponent;
+  }
+  for (std::size_t i = 15; i > 1; i -= 2, kept /= 100) {
+    std::memcpy(&digits.mantissa[i - 2], &kPairs[kept % 100 * 2], 2);
+  }
+  digits.mantissa[0] = static_cast<char>('0' + kept);
+  digits.size = 15;
+  while (digits.size > 1 && digits.mantissa[digits.size - 1] == '0') --digits.size;
+  return digits;
 }
 
 // The digits of a whole number, appended to `out`. They are written from the right, two at a
@@ -468,6 +534,27 @@ std::optional<Fraction> DecimalFraction(std::string_view text) {
     if (denominator >= kExactLimit) throw Failure(FailureKind::kOverflow);
   }
   return Fraction{span.negative ? -numerator : numerator, denominator};
+}
+
+void AppendQuotientText(std::string& out, bool negative, std::uint64_t num, std::uint64_t den,
+                        char decimal_separator) {
+  if (num == 0) {
+    out += '0';
+    return;
+  }
+  if (negative) out += '-';
+  if (den == 1) {
+    AppendWhole(out, num);
+  } else {
+    AppendDigits(out, QuotientDigits(num, den), decimal_separator);
+  }
+}
+
+std::string QuotientText(bool negative, std::uint64_t num, std::uint64_t den,
+                         char decimal_separator) {
+  std::string text;
+  AppendQuotientText(text, negative, num, den, decimal_separator);
+  return text;
 }
 
 void AppendStr(std::string& out, const Value& v) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,15 @@ void AppendStr(std::string& out, const Value& v);
 // from 1E-15 up to below 1E+15 and exponent form ("1.2E+15", "1E-16") outside that. Empty is the
 // empty text.
 std::string BoxText(const Value& v, char decimal_separator = '.');
+// The display form of the exact quotient num / den, a fraction in lowest terms of whole numbers
+// below 2^53, with a minus sign in front when `negative` and num is not 0: over 1 with all its
+// digits, any other rounded once, from the exact value, to 15 significant digits, halves away
+// from zero, and written as BoxText writes a double.
+std::string QuotientText(bool negative, std::uint64_t num, std::uint64_t den,
+                         char decimal_separator = '.');
+void AppendQuotientText(std::string& out, bool negative, std::uint64_t num, std::uint64_t den,
+                        char decimal_separator = '.');
+
 // BoxText(v) appended to `out`, without a text of its own.
 void AppendBoxText(std::string& out, const Value& v, char decimal_separator = '.');
 

@@ -29,12 +29,20 @@ inline std::string Unpadded(const BoxPanel& boxes, Box box) {
   return text;
 }
 
-// "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667", in the user's language.
-// Boxes that hold nothing say nothing.
+// Whether a mixed number's whole part (blanks removed) is one to show: not empty, not 0 and not
+// the lone "-" of a negative proper fraction.
+inline bool HasWholePart(std::string_view whole) {
+  return !whole.empty() && whole != "0" && whole != "-0" && whole != "-";
+}
+
+// "13 over 6, mixed number 2 and 1 over 6, decimal 2.16666666666667", in the user's language;
+// the mixed number only when it has a whole part, as in the answer line. A minus sign is a word
+// of its own ("minus 13 over 6"): languages that say the denominator first would otherwise put
+// it inside the fraction. Boxes that hold nothing say nothing.
 inline std::string ResultAnnouncement(const BoxPanel& boxes) {
   const auto read = [&](Box box) { return Unpadded(boxes, box); };
-  const std::string num = read(Box::Text7), den = read(Box::Text8);
-  const std::string whole = read(Box::Text9), mixed_num = read(Box::Text10),
+  std::string num = read(Box::Text7), whole = read(Box::Text9);
+  const std::string den = read(Box::Text8), mixed_num = read(Box::Text10),
                     mixed_den = read(Box::Text11), decimal = read(Box::Text12);
   std::string words;
   const auto add = [&](const std::string& part) {
@@ -43,12 +51,32 @@ inline std::string ResultAnnouncement(const BoxPanel& boxes) {
     if (!words.empty()) words += Tr(", ");
     words += part;
   };
-  if (!num.empty()) add(TrArgs("%1 over %2", std::array{num, den}));
-  const bool has_fraction = !mixed_num.empty() && mixed_num != "0";
-  if (!whole.empty() && whole != "-0" && has_fraction) {
-    add(TrArgs("mixed number %1 and %2 over %3", std::array{whole, mixed_num, mixed_den}));
-  } else if (!whole.empty() && whole != "-0") {
-    add(TrArgs("mixed number %1", std::array{whole}));
+  // The text without its minus sign, and whether it had one.
+  const auto magnitude = [](std::string& text) {
+    const bool negative = text.starts_with('-');
+    if (negative) text.erase(0, 1);
+    return negative;
+  };
+  if (!num.empty()) {
+    // TRANSLATORS: a negative fraction, %1 its numerator and %2 its denominator, both without
+    // a sign.
+    add(magnitude(num) ? TrArgs("minus %1 over %2", std::array{num, den})
+                       : TrArgs("%1 over %2", std::array{num, den}));
+  }
+  if (HasWholePart(whole)) {
+    const bool negative = magnitude(whole);
+    const std::array parts{whole, mixed_num, mixed_den};
+    if (mixed_num.empty() || mixed_den.empty()) {
+      // TRANSLATORS: a negative whole number, %1 without its sign.
+      add(negative ? TrArgs("mixed number minus %1", std::array{whole})
+                   : TrArgs("mixed number %1", std::array{whole}));
+    } else if (negative) {
+      // TRANSLATORS: a negative mixed number such as -2 1/6, the minus sign standing for the
+      // whole of it: %1 the whole part, %2 over %3 the fraction, all without a sign.
+      add(TrArgs("mixed number minus %1 and %2 over %3", parts));
+    } else {
+      add(TrArgs("mixed number %1 and %2 over %3", parts));
+    }
   }
   if (!decimal.empty()) add(TrArgs("decimal %1", std::array{decimal}));
   return words;
@@ -64,8 +92,7 @@ inline void AppendAnswerLine(std::string& out, const BoxPanel& boxes) {
   // Each part is written in its place and taken back when it is not shown.
   const std::size_t before_whole = out.size();
   out += " = ";
-  if (const std::string_view whole = AppendUnpadded(out, boxes, Box::Text9);
-      whole.empty() || whole == "0" || whole == "-0") {
+  if (!HasWholePart(AppendUnpadded(out, boxes, Box::Text9))) {
     out.resize(before_whole);
   } else {
     const std::size_t before_fraction = out.size();

@@ -23,26 +23,27 @@ class BufferedTerminal : public Terminal {
     Flush();
     WriteError(text);
   }
-  std::string Finish() override {
+  bool OutputFailed() const override { return !delivery_.complete; }
+  Delivery Finish() override {
     Flush();
-    return out_error_;
+    return delivery_;
   }
 
  protected:
   // Sends everything held back to standard output.
   void Flush() {
     if (held_.empty()) return;
-    if (out_error_.empty()) out_error_ = WriteOutput(held_);
+    if (delivery_.complete) delivery_ = WriteOutput(held_);
     held_.clear();
   }
 
  private:
-  // Writes all of the text; returns why it could not, or nothing.
-  virtual std::string WriteOutput(std::string_view text) = 0;
+  // Writes all of the text; tells whether it could.
+  virtual Delivery WriteOutput(std::string_view text) = 0;
   virtual void WriteError(std::string_view text) = 0;
 
-  std::string held_;       // written but not yet sent
-  std::string out_error_;  // why standard output failed, once it has
+  std::string held_;   // written but not yet sent
+  Delivery delivery_;  // what became of what was sent
 };
 
 }  // namespace ondavi::form

@@ -1,11 +1,12 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 
 #include "batch.h"
-#include "characters.h"
 #include "translation.h"
 
 namespace ondavi::form {
@@ -17,43 +18,50 @@ constexpr char kUsage[] =
        "       ondavi [--work] [--calculate] PROBLEM\n"
        "       ondavi [--work] --calculate -\n");
 constexpr char kExplainUsage[] =
-    N_("       ondavi [--format json|latex] [--lcd multiples|primes] [--mixed apart|improper]\n"
-       "              [--no-cancel] --explain PROBLEM|-\n");
-constexpr char kDescription[] = N_(
-    "A calculator for common fractions and mixed numbers: type two operands as whole numbers\n"
-    "and fractions, press +, -, x or /, and read the answer as a reduced fraction, a mixed\n"
-    "number and a decimal. Given a problem, it prints the answer instead of opening a window.\n");
-constexpr char kOptions[] = N_(
-    "Options:\n"
-    "  -h, --help           Displays this help.\n"
-    "  -v, --version        Displays version information.\n"
-    "  --calculate PROBLEM  Prints the answer to a whole problem, such as \"3 1/4 - 1 2/3\", as\n"
-    "                       one line, without opening a window; with -, answers one problem a\n"
-    "                       line from standard input.\n"
-    "  --work               With --calculate: prints the steps after each answer line.\n");
+    N_("       ondavi [--format json|latex] [--lcd multiples|primes]\n"
+       "              [--mixed apart|improper] [--no-cancel] --explain PROBLEM|-\n");
+constexpr char kDescription[] =
+    N_("A calculator for common fractions and mixed numbers: type two operands as whole\n"
+       "numbers and fractions, press +, -, x or /, and read the answer as a reduced\n"
+       "fraction, a mixed number and a decimal. Given a problem, it prints the answer\n"
+       "instead of opening a window.\n");
+constexpr char kOptions[] =
+    N_("Options:\n"
+       "  -h, --help           Displays this help.\n"
+       "  -v, --version        Displays version information.\n"
+       "  --calculate PROBLEM  Prints the answer to a whole problem, such as\n"
+       "                       \"3 1/4 - 1 2/3\", as one line, without opening a window;\n"
+       "                       with -, answers one problem a line from standard input.\n"
+       "  --work               With --calculate: prints the steps after each answer\n"
+       "                       line.\n");
 // New options after the first block, so that its translations stand.
-constexpr char kExplainOptions[] = N_(
-    "  --explain PROBLEM    Prints the worked solution of a problem, a step a line, ending with\n"
-    "                       its answer line; with -, of one problem a line from standard input.\n"
-    "  --format FORMAT      text (the default), json (one object a problem, with --calculate\n"
-    "                       or --explain) or latex (with --explain).\n"
-    "  --lcd METHOD         With --explain: finds common denominators by listing multiples\n"
-    "                       (multiples) or by prime factors (primes); by default multiples\n"
-    "                       while the common denominator is at most 100.\n"
-    "  --mixed METHOD       With --explain: adds and subtracts mixed numbers with the wholes\n"
-    "                       and fractions apart (apart) or as improper fractions (improper);\n"
-    "                       by default apart where no number is negative.\n"
-    "  --no-cancel          With --explain: multiplies without cancelling first.\n");
+constexpr char kExplainOptions[] =
+    N_("  --explain PROBLEM    Prints the worked solution of a problem, a step a line,\n"
+       "                       ending with its answer line; with -, of one problem a\n"
+       "                       line from standard input.\n"
+       "  --format FORMAT      text (the default), json (one object a problem, with\n"
+       "                       --calculate or --explain) or latex (with --explain).\n"
+       "  --lcd METHOD         With --explain: finds common denominators by listing\n"
+       "                       multiples (multiples) or by prime factors (primes); by\n"
+       "                       default multiples while the common denominator is at\n"
+       "                       most 100.\n"
+       "  --mixed METHOD       With --explain: adds and subtracts mixed numbers with the\n"
+       "                       wholes and fractions apart (apart) or as improper\n"
+       "                       fractions (improper); by default apart where no number is\n"
+       "                       negative.\n"
+       "  --no-cancel          With --explain: multiplies without cancelling first.\n");
 constexpr char kExamplesHeading[] =
     N_("A problem has any number of operators and brackets; x and / go before + and -.\n"
        "Answer lines show the fraction, the mixed number and the decimal:\n");
 constexpr char kExamples[] =
-    "  ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
-    "  ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
-    "  ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
-constexpr char kExitStatus[] = N_(
-    "A problem without an answer is reported on standard error as \"ondavi: PROBLEM: MESSAGE\".\n"
-    "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a usage error.\n");
+    "ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
+    "ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
+    "ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
+constexpr char kExitStatus[] =
+    N_("A problem without an answer is reported on standard error as\n"
+       "\"ondavi: PROBLEM: MESSAGE\".\n"
+       "Exit status: 0 when every problem was answered, 1 when one was not, 2 for a\n"
+       "usage error.\n");
 
 bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   for (const char* n : names) {
@@ -62,10 +70,12 @@ bool IsOneOf(std::string_view name, std::span<const char* const> names) {
   return false;
 }
 
-// A word that starts with a dash and then a letter or another dash; "-", "-1/4" and "-.5" are
-// words of a problem.
+// A word that starts with a dash and then an ASCII letter or another dash, as every option's
+// name does; "-", "-1/4", "-.5", "-½" and "-１/２" are words of a problem.
 bool IsOption(std::string_view word) {
-  return word.size() > 1 && word[0] == '-' && !IsDigit(word[1]) && word[1] != '.';
+  if (word.size() < 2 || word[0] != '-') return false;
+  const char next = word[1];
+  return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
 }
 
 // Whether a word is the option `name`, alone or with "=VALUE".
@@ -87,10 +97,44 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
 
 }  // namespace
 
+char DecimalSeparatorOf(std::span<const std::string> preferences) {
+  constexpr std::string_view kCommaLanguages[] = {"de", "es", "fr", "id", "it",
+                                                  "pl", "pt", "ru", "tr", "uk"};
+  // Regions of those languages that write a point, where "1,500" is fifteen hundred.
+  constexpr std::string_view kPointRegions[] = {
+      "es_MX", "es_US", "es_419", "es_PR", "es_DO", "es_GT", "es_HN", "es_NI", "es_PA",
+      "es_SV", "es_CU", "es_PE",  "es_PH", "es_BZ", "de_CH", "de_LI", "it_CH"};
+  const std::string_view chosen = Language();
+  const std::string_view language = chosen.substr(0, chosen.find('_'));
+  if (std::find(std::begin(kCommaLanguages), std::end(kCommaLanguages), language) ==
+      std::end(kCommaLanguages)) {
+    return '.';
+  }
+  for (const std::string& preference : preferences) {
+    // "es_MX.UTF-8", "es-MX", "es": the language, and the region when one is named.
+    const std::string_view name =
+        std::string_view(preference).substr(0, preference.find_first_of(".@"));
+    if (!name.starts_with(language) ||
+        (name.size() > language.size() && name[language.size()] != '_' &&
+         name[language.size()] != '-')) {
+      continue;
+    }
+    std::string region = std::string(language) + '_';
+    for (char c : name.substr(std::min(name.size(), language.size() + 1))) {
+      region += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return std::find(std::begin(kPointRegions), std::end(kPointRegions), region) !=
+                   std::end(kPointRegions)
+               ? '.'
+               : ',';
+  }
+  return ',';
+}
+
 int RunCalculations(std::string_view problem, const Answering& how, Terminal& terminal) {
   if (problem == "-") return AnswerBatch(how, terminal);
   LineCalculator calculator(how);
-  return calculator.Answer(problem, terminal) ? 0 : 1;
+  return AnswerProblem(calculator, problem, terminal) ? 0 : 1;
 }
 
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
@@ -207,7 +251,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments,
 }
 
 int AnswerOnTerminal(const CommandLine& command, std::string_view version,
-                     const ToolkitOptions& toolkit, Terminal& terminal) {
+                     const ToolkitOptions& toolkit, char decimal_separator, Terminal& terminal) {
   using Ask = CommandLine::Ask;
   int status = 0;
   switch (command.ask) {
@@ -228,15 +272,20 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
                    std::string(Tr("Try 'ondavi --help' for more information.")) + "\n");
       status = 2;
       break;
-    case Ask::kCalculate:
-      status = RunCalculations(command.problem, command.how, terminal);
+    case Ask::kCalculate: {
+      Answering how = command.how;
+      how.decimal_separator = decimal_separator;
+      status = RunCalculations(command.problem, how, terminal);
       break;
+    }
     case Ask::kWindow:
       break;
   }
-  if (const std::string error = terminal.Finish(); !error.empty()) {
-    terminal.Err("ondavi: " + TrArgs("cannot write to standard output: %1", std::array{error}) +
-                 "\n");
+  if (const Delivery delivery = terminal.Finish(); !delivery.complete) {
+    if (!delivery.why.empty()) {
+      terminal.Err("ondavi: " +
+                   TrArgs("cannot write to standard output: %1", std::array{delivery.why}) + "\n");
+    }
     return 1;
   }
   return status;

@@ -123,15 +123,14 @@ bool FormActions::Solve(std::string_view line) {
       module_.Work.clear();
     }
     Click(step.action);
-    if (count > 1) {
-      // A step refused before it began has no transcript of its own, only its message, and
-      // leaves no earlier step's answer beside its operands.
-      if (module_.KeepWork) {
-        work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work.Text();
-      }
-      if (said_.Shown()) ClearAnswers(boxes_);
+    // A step refused before it began has no transcript of its own, only its message.
+    if (count > 1 && module_.KeepWork) {
+      work += module_.Work.empty() && said_.Shown() ? said_.Last() : module_.Work.Text();
     }
-    if (said_.Shown()) break;
+    if (said_.Shown()) {  // no earlier answer stays beside the operands of a refused step
+      ClearAnswers(boxes_);
+      break;
+    }
     if (k + 1 < count) answers.push_back(AnswerAsOperand(boxes_));
   }
   if (count > 1 && module_.KeepWork) module_.Work = std::move(work);

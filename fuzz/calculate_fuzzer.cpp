@@ -4,6 +4,7 @@
 // Input: lines separated by '\n'. The first line picks the operators, one character per
 // calculation ("+", "-", "x", "/"; any other byte picks by its value modulo 4); each calculation
 // then takes the next six lines as Text1 to Text6 (missing lines are empty boxes).
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -118,21 +119,24 @@ std::optional<std::pair<i128, i128>> WholeFraction(std::string_view whole) {
 }
 
 // The operand as an improper fraction over its denominator (times that of a decimal whole
-// number), or nothing when a box is not simple.
+// number), 1 over 0 for a numerator over an empty or zero denominator, or nothing when a box is
+// not simple.
 std::optional<std::pair<i128, i128>> Operand(std::string_view whole, std::string_view num,
                                              std::string_view den) {
   const auto d = SmallNumber(den);
   const auto n = SmallNumber(num);
   if (!d || !n) return std::nullopt;
+  const bool over_zero = *d == 0 && *n != 0;
   const i128 fd = *d == 0 ? 1 : *d;
-  const i128 fn = *d == 0 ? 0 : *n;
-  if (whole == "-") return std::pair{-fn, fd};
-  if (whole.empty()) return std::pair{fn, fd};
+  const i128 fn = *n;
+  if (whole == "-") return over_zero ? std::pair<i128, i128>{1, 0} : std::pair{-fn, fd};
+  if (whole.empty()) return over_zero ? std::pair<i128, i128>{1, 0} : std::pair{fn, fd};
   const bool negative = whole[0] == '-';
   const auto w = WholeFraction(negative ? whole.substr(1) : whole);
   // A whole part of 2^53 or more over either line is refused before anything is formed; beyond
   // it the products below would not fit 128 bits either.
   if (!w || !(Abs(w->first) < kExactLimit) || !(w->second < kExactLimit)) return std::nullopt;
+  if (over_zero) return std::pair<i128, i128>{1, 0};
   const i128 improper = w->first * fd + fn * w->second;
   return std::pair{negative ? -improper : improper, fd * w->second};
 }
@@ -149,6 +153,10 @@ std::optional<Exact> ExactResult(const ondavi::InMemoryBoxPanel& boxes, const st
   const auto b = Operand(boxes.Text(Box::Text4), boxes.Text(Box::Text5), boxes.Text(Box::Text6));
   if (!a || !b) return std::nullopt;
   Exact e{};
+  if (a->second == 0 || b->second == 0) {  // refused before anything is formed
+    e.divides_by_zero = true;
+    return e;
+  }
   if (!Small(a->first) || !Small(b->first) || !Small(a->second) || !Small(b->second)) {
     e.too_large = true;
     return e;
@@ -215,7 +223,12 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
   const auto mixed_den = Shown(boxes.Text(Box::Text11));
   if (!whole || !mixed_num || !mixed_den) Violation("mixed number is not a number", boxes);
   const i128 magnitude_num = Abs(e.num);
-  if (magnitude_num >= e.den) {
+  if (magnitude_num >= e.den || e.num == 0) {  // a whole part, 0 for 0/1
+    const std::string& whole_text = boxes.Text(Box::Text9);
+    if (whole_text.empty() || whole_text == "-") Violation("a whole part is missing", boxes);
+    if ((*mixed_den == 0) != (boxes.Text(Box::Text10).empty() && boxes.Text(Box::Text11).empty())) {
+      Violation("a whole number has a fraction beside it", boxes);
+    }
     if (boxes.Text(Box::Text9).starts_with("-") != (e.num < 0)) Violation("mixed sign", boxes);
     const double w = std::fabs(*whole);
     const double part_den = *mixed_den == 0 ? 1 : *mixed_den;
@@ -232,8 +245,13 @@ void CheckExact(const ondavi::InMemoryBoxPanel& boxes, const std::vector<std::st
         magnitude_num * static_cast<i128>(part_den)) {
       Violation("mixed number differs from the exact value", boxes);
     }
-  } else if (*whole != 0 || boxes.Text(Box::Text10) != "0" || boxes.Text(Box::Text11) != "0") {
-    Violation("a proper fraction has a mixed number", boxes);
+  } else {  // a proper fraction: its sign alone in the whole-number box, the fraction beside it
+    const i128 g = Gcd(e.num, e.den);
+    if (boxes.Text(Box::Text9) != (e.num < 0 ? "-" : "") ||
+        static_cast<i128>(*mixed_num) != magnitude_num / g ||
+        static_cast<i128>(*mixed_den) != e.den / g) {
+      Violation("a proper fraction's mixed number differs from it", boxes);
+    }
   }
   const auto decimal = Shown(boxes.Text(Box::Text12));
   if (!decimal || !Near(*decimal, static_cast<double>(e.num) / static_cast<double>(e.den))) {
@@ -256,6 +274,16 @@ void CheckBoxes(const ondavi::InMemoryBoxPanel& boxes, const ondavi::InMemoryBox
                                              shown[0] == ondavi::kNonNumericMessage);
   if (entry_stop || boxes.texts() == before.texts()) {
     if (boxes.texts() != before.texts()) Violation("an entry check changed a box", boxes);
+    return;
+  }
+  // A number too large to calculate in an operand box: the operands stay as typed, and no
+  // earlier answer stays beside them.
+  if (std::equal(boxes.texts().begin(), boxes.texts().begin() + 6, before.texts().begin()) &&
+      shown == std::vector<std::string>{ondavi::kTooLargeMessage}) {
+    for (int i = 7; i <= ondavi::kBoxCount; ++i) {
+      if (!boxes.Text(static_cast<Box>(i)).empty())
+        Violation("a refused run left an answer", boxes);
+    }
     return;
   }
   for (Box box : {Box::Text1, Box::Text4}) {

@@ -71,11 +71,16 @@ Console::Console() {
     if (!Usable(err_)) err_ = open(L"CONOUT$");
   }
   in_is_console_ = IsConsole(in_);
+  in_is_file_ = Usable(in_) && GetFileType(in_) == FILE_TYPE_DISK;
 }
 
-std::string Console::WriteOutput(std::string_view text) {
+form::Delivery Console::WriteOutput(std::string_view text) {
   const DWORD error = Write(out_, text);
-  return error ? SystemMessage(error) : std::string();
+  if (error == 0) return {};
+  // A pipe whose reader went away (`ondavi --calculate - < problems | more`) is no error to tell.
+  const bool reader_gone =
+      error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED;
+  return {false, reader_gone ? std::string() : SystemMessage(error)};
 }
 
 void Console::WriteError(std::string_view text) {
@@ -85,7 +90,6 @@ void Console::WriteError(std::string_view text) {
 bool Console::ReadMore() {
   if (!Usable(in_)) return false;
   if (in_is_console_) {
-    Flush();  // the person sees each answer before typing the next line
     wchar_t buffer[4096];
     DWORD read = 0;
     // Typed at the console: UTF-16, whatever its code page. Ctrl+Z at the start of a line ends
@@ -102,14 +106,35 @@ bool Console::ReadMore() {
   return ok && read > 0;
 }
 
+bool Console::WouldWait() {
+  if (in_is_file_ || ended_ || !Usable(in_) || in_read_.HasLine()) return false;
+  if (in_is_console_) return true;  // a person types: each line is answered as it comes
+  if (GetFileType(in_) == FILE_TYPE_PIPE) {
+    DWORD available = 0;
+    if (PeekNamedPipe(in_, nullptr, 0, nullptr, &available, nullptr)) return available == 0;
+    if (GetLastError() == ERROR_BROKEN_PIPE) return false;  // its writer has gone: the end
+  }
+  return true;  // a device, or a pipe that cannot tell: answer each line as it comes
+}
+
 bool Console::ReadLine(std::string& line) {
   while (!in_read_.NextLine(line)) {
+    if (WouldWait()) Flush();  // whoever writes the input may be waiting for the answers
     if (ended_ || !ReadMore()) {
       ended_ = true;
       return in_read_.LastLine(line);
     }
   }
   return true;
+}
+
+char UserDecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 0 &&
+      separator[0] == L',' && separator[1] == L'\0') {
+    return ',';
+  }
+  return '.';
 }
 
 std::vector<std::string> CommandLineArguments() {

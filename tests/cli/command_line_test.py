@@ -8,8 +8,11 @@ prompt runs it.
 import json
 import os
 import pathlib
+import select
 import subprocess
 import sys
+import tempfile
+import threading
 import unittest
 
 PROGRAM = sys.argv[1]
@@ -79,19 +82,29 @@ class CommandLineTest(unittest.TestCase):
                                      ("", f"ondavi: {problem}: {message}\n", 1))
 
     def test_the_words_of_an_unquoted_problem_are_one_problem(self):
-        for arguments in (["--calculate", "1/2", "+", "1/3"], ["1/2", "+", "1/3"],
-                          ["--calculate", "1/6", "-", "-2/3"], ["--calculate=1/2", "+", "1/3"],
-                          ["--work", "--calculate", "1/2", "+", "1/3"],
-                          ["--calculate", "--work", "1/2", "+", "1/3"]):
+        five_sixths = "5/6 = 0.833333333333333"
+        half = "1/2 = 0.5"
+        for arguments, line in (
+                (["--calculate", "1/2", "+", "1/3"], five_sixths), (["1/2", "+", "1/3"], five_sixths),
+                (["--calculate", "1/6", "-", "-2/3"], five_sixths),
+                (["--calculate=1/2", "+", "1/3"], five_sixths),
+                (["--work", "--calculate", "1/2", "+", "1/3"], five_sixths),
+                (["--calculate", "--work", "1/2", "+", "1/3"], five_sixths),
+                # A first word with a minus sign before a number is a problem's, not an option.
+                (["-1/2", "+", "1"], half), (["-\u00bd", "+", "1"], half),
+                (["-\uff11/\uff12", "+", "1"], half), (["-1\u00bd", "x", "2"], "-3/1 = -3 = -3"),
+                (["-.25", "+", "1/2"], "1/4 = 0.25")):
             with self.subTest(arguments=arguments):
                 done = run(arguments)
-                self.assertEqual(done.stdout.decode().splitlines()[0],
-                                 "5/6 = 0.833333333333333")
+                self.assertEqual(done.stdout.decode().splitlines()[0], line)
                 self.assertEqual(done.returncode, 0)
 
     def test_a_batch_on_standard_input_goes_on_after_a_bad_line(self):
+        # Blank lines: empty, and only spaces as typed, pasted (no-break, narrow no-break, figure,
+        # thin) or from an East Asian input method (ideographic).
         done = run(["--calculate", "-"],
-                   b"\xef\xbb\xbf1 1/2 + 2/3\r\nthree quarters\n\n1 \xc0\xab 2\n"
+                   b"\xef\xbb\xbf1 1/2 + 2/3\r\nthree quarters\n\n \t\xc2\xa0\xe3\x80\x80\r\n"
+                   b"\xe2\x80\xaf\xe2\x80\x87\xe2\x80\x89\n1 \xc0\xab 2\n"
                    b"(1/2 + 1/3) x 3/4\n1 +\x00\x1b[2J 2\n2 + 5\xe2\x80\xa83/4 + 1/4\n"
                    b"-12 5/8 x 3 7/9\n")
         self.assertEqual(done.stdout.decode().splitlines(),
@@ -119,6 +132,102 @@ class CommandLineTest(unittest.TestCase):
         self.assertEqual(done.stdout.decode().splitlines(), expected)
         self.assertEqual(done.returncode, 1)
 
+    def test_each_answer_comes_as_soon_as_its_line_is_complete(self):
+        # A script that writes a line into a pipe and waits for its answer before the next one.
+        program = subprocess.Popen(COMMAND + ["--calculate", "-"], stdin=subprocess.PIPE,
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=NO_DISPLAY)
+        try:
+            for line, stream, expected in (
+                    (b"1 1/2 + 2/3\n", program.stdout, b"13/6 = 2 1/6 = 2.16666666666667\n"),
+                    (b"three quarters\n", program.stderr, b"ondavi: three quarters: "),
+                    (b"\xc2\xa0\n-1/4 - 1/4\n", program.stdout, b"-1/2 = -0.5\n")):
+                with self.subTest(line=line):
+                    program.stdin.write(line)
+                    program.stdin.flush()
+                    ready, _, _ = select.select([stream], [], [], 60)
+                    self.assertEqual(ready, [stream], "no answer while the input stays open")
+                    self.assertTrue(stream.readline().startswith(expected))
+        finally:
+            program.stdin.close()
+            self.assertEqual(program.wait(timeout=120), 1)
+            program.stdout.close()
+            program.stderr.close()
+
+    def test_a_reader_that_goes_away_ends_the_program_with_status_1_and_no_message(self):
+        # Standard output closed before the answer is written.
+        reader, writer = os.pipe()
+        os.close(reader)
+        done = subprocess.run(COMMAND + ["--calculate", "1/2 + 1/3"], stdout=writer,
+                              stderr=subprocess.PIPE, env=NO_DISPLAY, timeout=120)
+        os.close(writer)
+        self.assertEqual((done.returncode, done.stderr), (1, b""))
+        # `| head -1` on a long batch: the reader goes away after the first answer.
+        program = subprocess.Popen(COMMAND + ["--calculate", "-"], stdin=subprocess.PIPE,
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=NO_DISPLAY)
+        writing = threading.Thread(target=lambda: self._write_and_close(
+            program.stdin, b"1/2 + 1/3\n" * 200_000))
+        writing.start()
+        self.assertEqual(program.stdout.readline(), b"5/6 = 0.833333333333333\n")
+        program.stdout.close()
+        self.assertEqual((program.wait(timeout=120), program.stderr.read()), (1, b""))
+        writing.join()
+        program.stderr.close()
+
+    @staticmethod
+    def _write_and_close(stream, data):
+        try:
+            stream.write(data)
+            stream.close()
+        except BrokenPipeError:
+            pass
+
+    def test_a_line_longer_than_a_million_bytes_is_refused_and_the_next_answered(self):
+        answered = "1/2" + " + 1/2" * 166_666 + " "  # 1,000,000 bytes
+        too_long = answered + " "
+        self.assertEqual((len(answered), len(too_long)), (1_000_000, 1_000_001))
+        done = run(["--calculate", "-"],
+                   f"{answered}\n{too_long}\n1/2 + 1/4\n{too_long * 30}".encode())
+        self.assertEqual(done.stdout.decode().splitlines(),
+                         ["166667/2 = 83333 1/2 = 83333.5", "3/4 = 0.75"])
+        refused = ("ondavi: 1/2 + 1/2 + 1/2 + 1/2 + 1/2 + 1/2 + 1/2 \u2026: "
+                   "a problem of more than 1000000 bytes is not read")
+        self.assertEqual(done.stderr.decode().splitlines(), [refused, refused])
+        self.assertEqual(done.returncode, 1)
+        if not RUNNER:  # Windows takes command lines of 32,767 characters at most
+            done = run(["--calculate"] + ["1" * 100_000] * 10)
+            self.assertEqual((done.stderr.decode(), done.returncode), (
+                "ondavi: " + "1" * 40 + "\u2026: a problem of more than 1000000 bytes is not read\n",
+                1))
+
+    @unittest.skipIf(RUNNER, "GNU time measures the Linux program")
+    def test_a_long_line_is_read_in_little_memory(self):
+        with tempfile.TemporaryFile() as line:
+            line.write(b"1/2" + b" + 1/2" * 5_000_000 + b"\n")  # 30 MB
+            line.seek(0)
+            done = subprocess.run(["/usr/bin/time", "-f", "%M"] + COMMAND + ["--calculate", "-"],
+                                  stdin=line, capture_output=True, env=NO_DISPLAY, timeout=120)
+        self.assertLess(int(done.stderr.decode().split()[-1]), 64 * 1024)  # KiB
+
+    @unittest.skipIf(RUNNER, "Windows takes the user's number format, which Wine takes from the "
+                             "host's installed locales")
+    def test_a_decimal_comma_is_read_where_the_language_writes_one(self):
+        # Regions that write a point, where "1,500" is fifteen hundred, take no comma.
+        for variables, answers in (
+                ({"LANGUAGE": "fr"}, True), ({"LC_ALL": "de_DE.UTF-8"}, True),
+                ({"LANG": "pt_BR.UTF-8"}, True), ({"LANGUAGE": "es-AR"}, True),
+                ({"LANG": "es_MX.UTF-8"}, False), ({"LANGUAGE": "es_419:fr"}, False),
+                ({"LC_ALL": "de_CH.UTF-8"}, False), ({"LANGUAGE": "ja"}, False), ({}, False)):
+            for arguments, stdin in ((["--calculate", "2,5 + 1/4"], b""),
+                                     (["--calculate", "-"], b"2,5 + 1/4\n0,125 x 2\n")):
+                with self.subTest(variables=variables, arguments=arguments):
+                    done = subprocess.run(COMMAND + arguments, input=stdin, capture_output=True,
+                                          env={**NO_DISPLAY, **variables}, timeout=120)
+                    expected = ["11/4 = 2 3/4 = 2.75", "1/4 = 0.25"][:1 + len(stdin.splitlines()) // 2]
+                    self.assertEqual(done.stdout.decode().splitlines(), expected if answers else [])
+                    self.assertEqual(done.returncode, 0 if answers else 1)
+                    if not answers:
+                        self.assertTrue(done.stderr.decode().startswith("ondavi: 2,5 + 1/4: "))
+
     def test_the_steps_and_messages_speak_the_users_language_and_the_answer_line_does_not(self):
         for variables, becomes, refused in (
                 ({"LANGUAGE": "fr"}, "    Devient ", "ondavi: 1/2 / 0: Division par zéro impossible."),
@@ -138,7 +247,7 @@ class CommandLineTest(unittest.TestCase):
 
     def test_a_refusal_says_why_in_the_users_language(self):
         for variables, refused in (
-                ({"LANGUAGE": "fr"}, "ondavi: 2 (1 + 1): ce n'est pas un problème: "
+                ({"LANGUAGE": "fr"}, "ondavi: 2 (1 + 1): ce n'est pas un calcul que je sais lire: "
                                      "écrivez x entre 2 et ("),
                 ({"LANG": "de_DE.UTF-8"}, "ondavi: 2 (1 + 1): keine Aufgabe: "
                                           "Schreibe x zwischen 2 und (")):
@@ -183,7 +292,7 @@ class CommandLineTest(unittest.TestCase):
                 self.assertEqual([o["problem"] for o in objects], problems)
                 for (problem, line, message), o in zip(PROBLEMS, objects):
                     self.assertEqual((o.get("answer"), o.get("message")), (line, message))
-                    if asked == "--calculate" or message == "not a problem":
+                    if asked == "--calculate" or (message or "").startswith("not a problem"):
                         self.assertNotIn("steps", o)
                         continue
                     self.assertEqual(o["steps"][-1]["kind"], "answer" if line else "no_answer")
@@ -218,8 +327,8 @@ class CommandLineTest(unittest.TestCase):
         done = subprocess.run(COMMAND + ["--explain", "2 1/2 / 1 1/4"], capture_output=True,
                               env={**NO_DISPLAY, "LANGUAGE": "fr"}, timeout=120)
         lines = [line for line in done.stdout.decode().splitlines() if line]
-        self.assertEqual(lines[-2:], ["Résultat : 2 1/2 / 1 1/4 = 2", "2/1 = 2 = 2"])
-        self.assertIn("Diviser par une fraction, c'est multiplier par son inverse : "
+        self.assertEqual(lines[-2:], ["Résultat\u00a0: 2 1/2 / 1 1/4 = 2", "2/1 = 2 = 2"])
+        self.assertIn("Diviser par une fraction, c'est multiplier par son inverse\u00a0: "
                       "5/2 / 5/4 = 5/2 x 4/5", lines)
         latex = run(["--explain", "3 1/4 - 1 2/3", "--format", "latex"]).stdout.decode()
         self.assertIn("$3\\tfrac{1}{4} - 1\\tfrac{2}{3} = 1\\tfrac{7}{12}$ \\\\\n", latex)

@@ -26,7 +26,7 @@ TEST(Calculate, WorkedExampleMixedPlusProper) {
 TEST(Calculate, WorkedExampleWithReduction) {
   Calculator c;
   EXPECT_EQ(c.Run({"", "1", "2", "", "1", "6"}, "+"),
-            (Boxes{"", "1", "2", "", "1", "6", "2", "3", "", "0", "0", "0.666666666666667"}));
+            (Boxes{"", "1", "2", "", "1", "6", "2", "3", "", "2", "3", "0.666666666666667"}));
   EXPECT_EQ(c.module.Work,
             "  1/2   +    1/6\r    Becomes \r\n"
             " 3/ 6   +   1/ 6\r\n"
@@ -42,15 +42,17 @@ TEST(Calculate, AnswersEachOperator) {
     const char* operation;
     Boxes expected;
   } cases[] = {
-      {{"", "", "", "", "", ""}, "+", {"", "0", "1", "", "0", "1", "0", "1", "", "0", "0", "0"}},
-      {{"", "5", "", "", "", ""}, "+", {"", "0", "1", "", "0", "1", "0", "1", "", "0", "0", "0"}},
-      {{"", "6", "3", "", "", ""}, "+", {"", "6", "3", "", "0", "1", "2", "1", "2", "0", "0", "2"}},
-      {{"", "1", "2", "", "1", "2"},
-       "-",
-       {"", "1", "2", "", "1", "2", "0", "1", "", "0", "0", "0"}},
+      {{"", "", "", "", "", ""}, "+", {"", "0", "1", "", "0", "1", "0", "1", "0", "", "", "0"}},
+      // An empty or zero numerator over an empty or zero denominator is 0/1.
+      {{"", "00", "", "", "1", "2"},
+       "+",
+       {"", "0", "1", "", "1", "2", "1", "2", "", "1", "2", "0.5"}},
+      {{"3", "", "0", "", "", ""}, "+", {"3", "0", "1", "", "0", "1", "3", "1", "3", "", "", "3"}},
+      {{"", "6", "3", "", "", ""}, "+", {"", "6", "3", "", "0", "1", "2", "1", "2", "", "", "2"}},
+      {{"", "1", "2", "", "1", "2"}, "-", {"", "1", "2", "", "1", "2", "0", "1", "0", "", "", "0"}},
       {{"", "1", "3", "", "1", "2"},
        "-",
-       {"", "1", "3", "", "1", "2", "- 1", "  6", "- 0", "0", "0", "-0.166666666666667"}},
+       {"", "1", "3", "", "1", "2", "- 1", "  6", "-", "1", "6", "-0.166666666666667"}},
       {{"2", "1", "3", "1", "1", "2"},
        "x",
        {"2", "1", "3", "1", "1", "2", "7", "2", "3", "1", "2", "3.5"}},
@@ -62,10 +64,10 @@ TEST(Calculate, AnswersEachOperator) {
        {"", "7", "2", "", "0", "1", "7", "2", "3", "1", "2", "3.5"}},
       {{"-", "1", "2", "", "", ""},
        "+",
-       {"-", "1", "2", "", "0", "1", "- 1", "  2", "- 0", "0", "0", "-0.5"}},
+       {"-", "1", "2", "", "0", "1", "- 1", "  2", "-", "1", "2", "-0.5"}},
       {{"-", "6", "3", "", "", ""},
        "+",
-       {"-", "6", "3", "", "0", "1", "- 2", "  1", "- 2", "0", "0", "-2"}},
+       {"-", "6", "3", "", "0", "1", "- 2", "  1", "- 2", "", "", "-2"}},
       {{"-", "7", "3", "", "", ""},
        "+",
        {"-", "7", "3", "", "0", "1", "- 7", "  3", "- 2", "1", "3", "-2.33333333333333"}},
@@ -74,7 +76,7 @@ TEST(Calculate, AnswersEachOperator) {
        {"1.5", "0", "1", "", "0", "1", "3", "2", "1", "1", "2", "1.5"}},
       {{"&H10", "", "", " ", "", ""},
        "x",
-       {"&H10", "0", "1", " ", "0", "1", "0", "1", "", "0", "0", "0"}},
+       {"&H10", "0", "1", " ", "0", "1", "0", "1", "0", "", "", "0"}},
   };
   for (const auto& test : cases) {
     Calculator c;
@@ -109,7 +111,9 @@ TEST(Calculate, DivisionShowsTheInvertedSecondOperand) {
             " 3/ 2");
 }
 
-TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
+// A run stopped before anything is calculated changes no box, but for a number too large to
+// calculate, which leaves no earlier answer beside the operands.
+TEST(Calculate, EntryChecksStopTheRunBeforeAnythingIsCalculated) {
   const struct {
     Operands operands;
     const char* message;
@@ -136,6 +140,11 @@ TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
       {{"", "1", "2", "", std::string(400, '9'), ""}, kTooLargeMessage},
       {{"-9007199254740992", "", "", "", "", ""}, kTooLargeMessage},  // 2^53
       {{"", "", "", "", "1", "9007199254740992"}, kTooLargeMessage},
+      // A numerator over an empty or zero denominator.
+      {{"1", "3", "", "", "", ""}, kDivideByZeroMessage},
+      {{"", "5", "0", "", "1", "2"}, kDivideByZeroMessage},
+      {{"", "1", "2", "", "7", ""}, kDivideByZeroMessage},
+      {{"-", "5", "00", "", "", ""}, kDivideByZeroMessage},
   };
   for (const auto& test : cases) {
     Calculator c;
@@ -145,6 +154,9 @@ TEST(Calculate, EntryChecksStopTheRunAndChangeNothing) {
     c.Enter(test.operands);
     Boxes expected = before;
     for (int i = 0; i < 6; ++i) expected[i] = test.operands[i];
+    if (test.message == std::string(kTooLargeMessage)) {
+      for (int i = 6; i < kBoxCount; ++i) expected[i] = "";
+    }
     c.Press("x");
     EXPECT_EQ(c.prompt.shown, std::vector<std::string>{test.message}) << test.operands[1];
     EXPECT_EQ(c.boxes.texts(), expected);

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <string>
@@ -117,17 +119,45 @@ TEST(BoxText, HasNoSignPositionAndAtMostFifteenDigits) {
   EXPECT_EQ(BoxText(IntDiv(Value(), Value::Integer(2))), "0");
 }
 
+// num / den, whole numbers from 1 below 2^53 with a quotient below 1E+15, rounded once to 15
+// significant digits, halves up: long division a digit at a time, as "digits" "e" "exponent".
+std::string RoundedQuotient(std::uint64_t num, std::uint64_t den) {
+  std::uint64_t rest = num % den;
+  std::string digits = num >= den ? std::to_string(num / den) : "";
+  int exponent = 0;
+  while (digits.size() < 15) {
+    rest *= 10;
+    --exponent;
+    const auto digit = static_cast<char>('0' + rest / den);
+    rest %= den;
+    if (!digits.empty() || digit != '0') digits += digit;
+  }
+  const std::uint64_t kept = std::stoull(digits) + (2 * rest >= den ? 1 : 0);
+  return std::to_string(kept) + "e" + std::to_string(exponent);
+}
+
 // A box's decimal from 1E-4 up to below 1E+15 is printf's "%.15g" of the same double: its exact
 // value rounded to 15 significant digits, half-way to even. Quotients of whole numbers below
-// 2^53, as answers are, and doubles of any bit pattern in that range.
+// 2^53, as answers are, and doubles of any bit pattern in that range. An answer's decimal is
+// rounded once from the exact quotient, halves away from zero: printf's "%.15g" of the double
+// nearest those 15 digits.
 TEST(BoxText, DecimalsAgreeWithPrintf) {
   std::mt19937_64 random(20261209);
-  const auto whole = [&random] {
-    return static_cast<double>(random() % (std::uint64_t{1} << (1 + random() % 53)) + 1);
-  };
+  const auto whole = [&random] { return random() % (std::uint64_t{1} << (1 + random() % 53)) + 1; };
   std::array<char, 64> expected{};
   for (int i = 0; i < 200000; ++i) {
-    double d = whole() / whole();
+    std::uint64_t num = whole(), den = whole();
+    const std::uint64_t common = std::gcd(num, den);  // in lowest terms, as answers are
+    num /= common;
+    den /= common;
+    double d = static_cast<double>(num) / static_cast<double>(den);
+    if (i % 2 == 0 && d >= 1e-4 && d < 1e15) {
+      std::snprintf(expected.data(), expected.size(), "%.15g",
+                    std::strtod(RoundedQuotient(num, den).c_str(), nullptr));
+      ASSERT_EQ(QuotientText(i % 4 == 0, num, den),
+                (i % 4 == 0 ? "-" : "") + std::string(expected.data()))
+          << num << "/" << den;
+    }
     if (i % 2 == 1) {  // a double of any mantissa with an exponent around the range
       const std::uint64_t bits = (random() % 120 + 1003) << 52 | random() >> 12;
       std::memcpy(&d, &bits, sizeof d);
@@ -136,6 +166,36 @@ TEST(BoxText, DecimalsAgreeWithPrintf) {
     std::snprintf(expected.data(), expected.size(), "%.15g", d);
     ASSERT_EQ(BoxText(Value::Double(d)), expected.data()) << std::hexfloat << d;
   }
+}
+
+// Exact references, rounded once from the exact quotient: where the nearest double lies across a
+// half-way point from it (12/17 is 0.70588235294117647…, its double rounds to …177), and
+// exactly half-way, away from zero.
+TEST(QuotientText, RoundsTheExactQuotientOnce) {
+  const struct {
+    bool negative;
+    std::uint64_t num, den;
+    const char* expected;
+  } cases[] = {
+      {false, 12, 17, "0.705882352941176"},
+      {false, 2, 89, "0.0224719101123596"},
+      {true, 2424, 143, "-16.951048951049"},
+      {false, 3, 20971520, "0.000000143051147460938"},  // 1.430511474609375E-7 exactly
+      {true, 3, 20971520, "-0.000000143051147460938"},
+      {false, 1999999999999999, 2, "1E+15"},                // 999999999999999.5, up through nines
+      {false, 9007199254740991, 2, "4.5035996273705E+15"},  // not a whole number
+      {false, 1, 9007199254740991, "1.11022302462516E-16"},
+      {false, 1, 1000000000000000, "0.000000000000001"},
+      {false, 13, 6, "2.16666666666667"},
+      {false, 1, 8, "0.125"},
+      {true, 2, 1, "-2"},
+      {false, 9007199254740991, 1, "9007199254740991"},
+      {true, 0, 7, "0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(QuotientText(c.negative, c.num, c.den), c.expected) << c.num << "/" << c.den;
+  }
+  EXPECT_EQ(QuotientText(false, 5, 2, ','), "2,5");
 }
 
 TEST(Str, CarriesASignPositionAndAlwaysAPoint) {

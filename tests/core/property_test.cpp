@@ -4,6 +4,7 @@
 // run is refused as too large; a calculation that writes no transcript answers the same.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +18,8 @@
 
 namespace ondavi::testing {
 namespace {
+
+using Boxes = std::array<std::string, kBoxCount>;
 
 Operands RandomOperands(std::mt19937& rng) {
   return {RandomWhole(rng), RandomDigits(rng), RandomDigits(rng),
@@ -33,7 +36,20 @@ TEST(Property, AnswersAreExactAndInLowestTermsAfterAnyEarlierCalculation) {
     used.Run(RandomOperands(rng), operations[rng() % 4]);
     used.prompt.shown.clear();
     Calculator fresh;
-    const auto& answer = used.Run(operands, operation);
+    used.Enter(operands);
+    const Boxes entered = used.boxes.texts();
+    used.Press(operation);
+    const auto& answer = used.boxes.texts();
+    const std::string where = "run " + std::to_string(run) + ": " + operands[0] + " " +
+                              operands[1] + "/" + operands[2] + " " + operation + " " +
+                              operands[3] + " " + operands[4] + "/" + operands[5];
+    const Outcome outcome = Exact(Improper(operands[0], operands[1], operands[2]),
+                                  Improper(operands[3], operands[4], operands[5]), operation);
+    if (outcome.zero_denominator_operand) {  // refused before anything changes
+      ASSERT_EQ(used.prompt.shown, std::vector<std::string>{kDivideByZeroMessage}) << where;
+      ASSERT_EQ(answer, entered) << where;
+      continue;
+    }
     ASSERT_EQ(answer, fresh.Run(operands, operation)) << "run " << run;
     ASSERT_EQ(used.module.Work, fresh.module.Work) << "run " << run;
     Calculator silent;  // writes no transcript, and answers the same
@@ -41,11 +57,6 @@ TEST(Property, AnswersAreExactAndInLowestTermsAfterAnyEarlierCalculation) {
     ASSERT_EQ(answer, silent.Run(operands, operation)) << "run " << run;
     ASSERT_EQ(silent.prompt.shown, fresh.prompt.shown) << "run " << run;
 
-    const std::string where = "run " + std::to_string(run) + ": " + operands[0] + " " +
-                              operands[1] + "/" + operands[2] + " " + operation + " " +
-                              operands[3] + " " + operands[4] + "/" + operands[5];
-    const Outcome outcome = Exact(Improper(operands[0], operands[1], operands[2]),
-                                  Improper(operands[3], operands[4], operands[5]), operation);
     if (outcome.too_large || outcome.result.den == 0) {
       ASSERT_EQ(
           used.prompt.shown,
@@ -68,17 +79,19 @@ TEST(Property, AnswersAreExactAndInLowestTermsAfterAnyEarlierCalculation) {
     const Int mixed_num = Number(used.Text(Box::Text10));
     const Int mixed_den = Number(used.Text(Box::Text11));
     const Fraction part = mixed_den == 0 ? Fraction{0, 1} : Fraction{mixed_num, mixed_den};
-    if (Abs(exact.num) >= exact.den) {
+    if (Abs(exact.num) >= exact.den || exact.num == 0) {  // a whole part, 0 for 0/1
+      ASSERT_FALSE(whole_text.empty() || whole_text == "-") << where;
       const Fraction mixed =
           Normalised({(whole * part.den + part.num) * (negative ? -1 : 1), part.den});
       ASSERT_TRUE(mixed.num == exact.num && mixed.den == exact.den) << where;
-      ASSERT_TRUE(part.num >= 0 && part.num < part.den) << where;
+      ASSERT_TRUE((part.num > 0 && part.num < part.den) || mixed_den == 0) << where;
       ASSERT_TRUE(Gcd(part.num, part.den) == 1) << where;
-    } else {  // a proper fraction has no mixed form: whole part empty (or "- 0"), fraction 0 0
-      ASSERT_TRUE(whole == 0) << where;
-      ASSERT_EQ(negative, exact.num < 0) << where;
-      ASSERT_EQ(used.Text(Box::Text10), "0") << where;
-      ASSERT_EQ(used.Text(Box::Text11), "0") << where;
+      // A whole number has no fraction beside it, not even 0 over 0.
+      ASSERT_EQ(mixed_den == 0, used.Text(Box::Text10).empty() && used.Text(Box::Text11).empty())
+          << where;
+    } else {  // a proper fraction: its sign alone in the whole-number box, as the operands write it
+      ASSERT_EQ(whole_text, exact.num < 0 ? "-" : "") << where;
+      ASSERT_TRUE(mixed_num == Abs(exact.num) && mixed_den == exact.den) << where;
     }
     const double decimal = static_cast<double>(exact.num) / static_cast<double>(exact.den);
     ASSERT_NEAR(std::stod(used.Text(Box::Text12)), decimal, 1e-14 * std::abs(decimal)) << where;

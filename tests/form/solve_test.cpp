@@ -123,6 +123,20 @@ TEST(Solve, AStepThatEndsInAMessageEndsTheProblem) {
   }
 }
 
+// The operand boxes hold the refused problem: no earlier answer stays beside them.
+TEST(Solve, AProblemRefusedAsTooLargeLeavesTheAnswerBoxesEmpty) {
+  for (const char* problem :
+       {"99999999999999999 + 1", "94906267 x 94906267", "1 + 2 + 99999999999999999"}) {
+    Session s;
+    ASSERT_TRUE(s.actions.Solve("1/2 + 1/3"));
+    ASSERT_TRUE(s.actions.Solve(problem));
+    EXPECT_EQ(s.prompt.shown, std::vector<std::string>{kTooLargeMessage}) << problem;
+    EXPECT_EQ(std::vector<std::string>(s.boxes.texts().begin() + 6, s.boxes.texts().end()),
+              std::vector<std::string>(6, ""))
+        << problem;
+  }
+}
+
 TEST(Solve, AnOperandWithAZeroDenominatorChangesNothing) {
   for (const char* problem : {"5/0 + 1", "1 1/0 x 3", "1/2 + 1/3 x 007/0"}) {
     Session s;

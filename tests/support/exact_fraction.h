@@ -46,11 +46,13 @@ inline Fraction WholeOf(std::string text, bool* negative) {
 }
 
 // The operand as the calculator forms it, over its own denominator times that of a decimal whole
-// number: an empty or zero denominator makes the fraction 0/1, and the whole number's sign (or a
-// lone "-") covers the fraction.
+// number: an empty or zero denominator under an empty or zero numerator makes the fraction 0/1,
+// under any other numerator it divides by zero (a denominator of 0 here), and the whole number's
+// sign (or a lone "-") covers the fraction.
 inline Fraction Improper(const std::string& whole, const std::string& num, const std::string& den) {
   const Int d = den.empty() ? 0 : std::stoll(den);
-  const Int n = d == 0 || num.empty() ? 0 : std::stoll(num);
+  const Int n = num.empty() ? 0 : std::stoll(num);
+  if (d == 0 && n != 0) return {n, 0};
   const Int fd = d == 0 ? 1 : d;
   if (whole == "-") return {-n, fd};
   bool negative = false;
@@ -60,14 +62,21 @@ inline Fraction Improper(const std::string& whole, const std::string& num, const
 }
 
 // The unreduced result and whether any number formed on the way (the improper numerators, the
-// common denominator, the scaled numerators, the result's parts) reaches 2^53 in magnitude.
+// common denominator, the scaled numerators, the result's parts) reaches 2^53 in magnitude; a
+// result over 0 divides by zero, and an operand over 0 is refused before anything is formed.
 struct Outcome {
   Fraction result;
   bool too_large = false;
+  bool zero_denominator_operand = false;
 };
 
 inline Outcome Exact(Fraction a, Fraction b, const std::string& operation) {
   Outcome o;
+  if (a.den == 0 || b.den == 0) {
+    o.result = {0, 0};
+    o.zero_denominator_operand = true;
+    return o;
+  }
   const auto large = [&](Int x) { o.too_large = o.too_large || Abs(x) >= kExactLimit; };
   large(a.num), large(b.num), large(a.den), large(b.den);
   if (operation == "+" || operation == "-") {
@@ -82,10 +91,11 @@ inline Outcome Exact(Fraction a, Fraction b, const std::string& operation) {
   return o;
 }
 
-// Reads a box as written by the calculator: digits with an optional leading "-" and blanks.
+// Reads a box as written by the calculator: digits with an optional leading "-" and blanks; 0
+// for an empty box and for a lone "-" (the sign of the fraction beside it).
 inline Int Number(std::string text) {
   std::erase(text, ' ');
-  return text.empty() ? 0 : std::stoll(text);
+  return text.empty() || text == "-" ? 0 : std::stoll(text);
 }
 
 }  // namespace ondavi::testing

@@ -284,7 +284,7 @@ class PageTest(unittest.TestCase):
         paste = ("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
                  "document.getElementById('Text2').dispatchEvent(new ClipboardEvent('paste', "
                  "{clipboardData: data, bubbles: true, cancelable: true}))")
-        stepped = ["", "5", "6", "", "3", "4", "5", "8", "", "0", "0", "0.625"]
+        stepped = ["", "5", "6", "", "3", "4", "5", "8", "", "5", "8", "0.625"]
         for way, text, boxes in (("paste", "3 1/4 \u2212 1 2/3\n", solved), ("paste", "12", typed),
                                  ("enter", "3 1/4 - 1 2/3", solved), ("enter", "12", typed),
                                  ("fragment", "3%201%2F4%20-%201%202%2F3", solved),

@@ -294,7 +294,7 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
                                            "19", "12", "1", "7", "12", "1.58333333333333"};
   // Steps: the boxes show the last one, on the answer of the one before.
   const std::vector<std::string> stepped = {"",  "5", "6", "",  "3", "4",
-                                            "5", "8", "",  "0", "0", "0.625"};
+                                            "5", "8", "",  "5", "8", "0.625"};
   std::vector<std::string> typed(12);
   typed[1] = "12";
   const struct {
