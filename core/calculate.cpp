@@ -252,6 +252,7 @@ void Calculate(Module1& m, BoxPanel& boxes, MessagePrompt& prompt) {
   num2 = Value::Double(val(Text5));
   den2 = Value::Double(val(Text6));
   m.Work.clear();  // keeps its storage for the next transcript
+  ++m.Runs;
   if (typed) {
     (*typed)[Index(Text2)] = text(Text2);  // with the sign moved, as t has it
     (*typed)[Index(Text5)] = text(Text5);

@@ -19,6 +19,9 @@ class Module1 {
   double SecondNumber = 0;  // second input of FindGcf; after a search, the larger input
   std::string Operation;    // "+", "-", "x" or "/"
   WorkText Work;            // transcript of the last calculation
+  // Calculations that passed the entry checks and so wrote a new transcript: a refused one leaves
+  // the count, like Work, as it was.
+  unsigned long Runs = 0;
   // Whether calculations write Work. A program that never shows it (the command line without
   // --work) turns this off and saves what recording it costs.
   bool KeepWork = true;

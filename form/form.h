@@ -33,7 +33,7 @@ enum class Kind { kFrame, kTextBox, kCommandButton, kLabel, kShape };
 enum class FontKind { kDefault, kBold, kLarge };
 enum class Alignment { kLeft, kCentre };
 // What a command button does; the handlers are FormActions'.
-enum class Action { kNone, kAdd, kSubtract, kMultiply, kDivide, kShowWork, kClear };
+enum class Action { kNone, kAdd, kSubtract, kMultiply, kDivide, kShowWork, kClear, kExplain };
 
 struct Place {
   int left, top, width, height;
@@ -83,7 +83,7 @@ inline constexpr Control kFrame1 = {
     "Frame1", Kind::kFrame, "Simple Ondavi", {120, 120, 6495, 1935}, 0, {}};
 
 // The controls inside Frame1, in tab-index order, then the two rectangle outlines.
-inline constexpr std::array<Control, 26> kControls = {{
+inline constexpr std::array<Control, 27> kControls = {{
     {"Text1",
      Kind::kTextBox,
      "",
@@ -314,6 +314,19 @@ inline constexpr std::array<Control, 26> kControls = {{
      std::nullopt,
      false,
      Action::kShowWork},
+    // In the answer's frame left of "Show Work", below the "Answer" label.
+    {"Explain",
+     Kind::kCommandButton,
+     N_("Explain"),
+     {3300, 1455, 840, 300},
+     25,
+     {5, 2, Part::kAlone},
+     FontKind::kDefault,
+     Alignment::kLeft,
+     N_("explain the solution step by step"),
+     std::nullopt,
+     false,
+     Action::kExplain},
     {"Shape2", Kind::kShape, "", {240, 240, 2655, 1575}, -1, {}},
     {"Shape1", Kind::kShape, "", {3240, 240, 3015, 1575}, -1, {}},
 }};

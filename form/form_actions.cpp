@@ -11,6 +11,7 @@
 #include "refusal_text.h"
 #include "transcript.h"
 #include "translation.h"
+#include "worked_solution.h"
 
 namespace ondavi::form {
 namespace {
@@ -66,14 +67,72 @@ void FormActions::Click(Action action) {
       return ShowWork_Click();
     case Action::kClear:
       return cls_Click();
+    case Action::kExplain:
+      return Explain_Click();
     case Action::kNone:
       return;
   }
 }
 
+void FormActions::Explain_Click() {
+  if (view_) view_->Show(CurrentExplanation());
+}
+
+Explanation FormActions::CurrentExplanation() const {
+  Explanation explanation;
+  explanation.problem = last_written_;
+  switch (last_) {
+    case Last::kNone:
+      explanation.hint = Tr("Type a problem or two operands and press an operator.");
+      break;
+    case Last::kNoSolution:
+      explanation.hint =
+          Tr("This calculation has no worked solution: a whole number box holds a "
+             "number written in another way.");
+      break;
+    case Last::kClick:
+      explanation.solution = explain::BuildSolution(last_problem_);
+      break;
+    case Last::kLine:
+      explanation.solution = WorkedSolution(last_written_, {}, last_separator_);
+      break;
+  }
+  return explanation;
+}
+
+void FormActions::ShowExplanationIfOpen() {
+  if (view_ && view_->Open()) view_->Show(CurrentExplanation());
+}
+
 void FormActions::Operate(const char* operation) {
   module_.Operation = operation;
+  const unsigned long runs = module_.Runs;
   Calculate(module_, boxes_, said_);
+  // A click's own problem, from its operand boxes as the calculation left them; a calculation
+  // refused at the entry checks explains nothing new, as it shows no new transcript. Only a
+  // window that can show the worked solution keeps it.
+  if (view_ && !solving_ && module_.Runs != runs) {
+    const char sep = boxes_.DecimalSeparator();
+    const std::optional<OperandTexts> first = PlainOperand(
+        boxes_.Text(Box::Text1), boxes_.Text(Box::Text2), boxes_.Text(Box::Text3), sep);
+    const std::optional<OperandTexts> second = PlainOperand(
+        boxes_.Text(Box::Text4), boxes_.Text(Box::Text5), boxes_.Text(Box::Text6), sep);
+    const char op = operation[0];
+    std::string written = first && second ? WrittenOperand(*first) + " " +
+                                                std::string(CaptionOf(last_clicked_)) + " " +
+                                                WrittenOperand(*second)
+                                          : std::string();
+    if (first && second) {
+      explain::Problem problem;
+      problem.operands = {*first, *second};
+      problem.operations = {{{0, -1}, {1, -1}, op}};
+      Remember(std::move(problem), std::move(written));
+    } else {
+      last_ = Last::kNoSolution;
+      last_written_.clear();
+      ShowExplanationIfOpen();
+    }
+  }
   if (said_.Shown()) {
     last_result_ = said_.Last();
   } else {
@@ -89,6 +148,24 @@ const std::string& FormActions::LastResult() const {
   return last_result_;
 }
 
+void FormActions::Remember(explain::Problem problem, std::string written) {
+  last_ = Last::kClick;
+  last_problem_ = std::move(problem);
+  last_written_ = std::move(written);
+  ShowExplanationIfOpen();
+}
+
+void FormActions::RememberLine(std::string_view line) {
+  // The problem as typed, without the blanks and line ends around it.
+  const std::size_t first = line.find_first_not_of(" \t\r\n");
+  const std::size_t last = line.find_last_not_of(" \t\r\n");
+  last_ = Last::kLine;
+  last_written_ =
+      first == line.npos ? std::string() : std::string(line.substr(first, last - first + 1));
+  last_separator_ = boxes_.DecimalSeparator();
+  ShowExplanationIfOpen();
+}
+
 bool FormActions::Solve(std::string_view line) {
   const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator(), refusal_);
   if (!problem) return false;
@@ -98,6 +175,7 @@ bool FormActions::Solve(std::string_view line) {
     announcement_due_ = false;
     last_result_ = CalculationWords().divide_by_zero;
     said_.Show(last_result_);
+    if (view_) RememberLine(line);
     return true;
   }
   const std::size_t count = problem->steps.size();
@@ -105,6 +183,7 @@ bool FormActions::Solve(std::string_view line) {
   std::vector<OperandTexts>& answers = step_answers_;
   answers.clear();
   std::string work;  // of every step, when there is more than one
+  solving_ = true;
   for (std::size_t k = 0; k < count; ++k) {
     const Step& step = problem->steps[k];
     const auto texts = [&](const StepOperand& operand) -> const OperandTexts& {
@@ -133,7 +212,9 @@ bool FormActions::Solve(std::string_view line) {
     }
     if (k + 1 < count) answers.push_back(AnswerAsOperand(boxes_));
   }
+  solving_ = false;
   if (count > 1 && module_.KeepWork) module_.Work = std::move(work);
+  if (view_) RememberLine(line);
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "box_panel.h"
+#include "explanation.h"
 #include "form.h"
 #include "message_prompt.h"
 #include "module1.h"
@@ -38,6 +39,14 @@ class FormActions {
   void Divide_Click() { Operate("/"); }
   void ShowWork_Click() { said_.Show(module_.Work); }
   void cls_Click();
+  // Shows the worked solution of the last calculation in the window's view, if it has one.
+  void Explain_Click();
+
+  // The view "Explain" opens; a view that is open shows each new calculation at once.
+  void SetExplanationView(ExplanationView* view) { view_ = view; }
+  // The worked solution of the last calculation or whole problem, built when asked for: before
+  // any, a hint that says what to do.
+  Explanation CurrentExplanation() const;
 
   // A whole problem typed or pasted as one line: works each of its steps as a user would, by
   // filling the six operand boxes and pressing the step's operator, each step on the answer of
@@ -68,6 +77,10 @@ class FormActions {
 
  private:
   void Operate(const char* operation);
+  // The calculation just made is the one Explain explains; an open view shows it.
+  void Remember(explain::Problem problem, std::string written);
+  void RememberLine(std::string_view line);
+  void ShowExplanationIfOpen();
 
   Module1& module_;
   BoxPanel& boxes_;
@@ -77,6 +90,13 @@ class FormActions {
   mutable std::string last_result_;
   mutable bool announcement_due_ = false;  // last_result_ is yet to be worked out from the boxes
   Action last_clicked_ = Action::kNone;
+  ExplanationView* view_ = nullptr;
+  bool solving_ = false;  // a whole problem's steps are being clicked
+  // The last calculation: a click's problem, or a whole problem's line and its separator.
+  enum class Last { kNone, kClick, kLine, kNoSolution } last_ = Last::kNone;
+  explain::Problem last_problem_;
+  std::string last_written_;
+  char last_separator_ = '.';
 };
 
 }  // namespace ondavi::form

@@ -42,6 +42,8 @@ WORDS = [
     ("it", "clear", ("reset",), ("canc",)),
     ("uk", "clear", ("зітри",), ("скид",)),
     ("id", "clear", ("ulang",), ("baru",)),
+    ("ru", "clear", ("С",), ("сбр",)),  # the clear key of Russian calculators
+    ("ru", "Explain", ("Объясни",), ("Решение",)),  # Show Work's word
     ("pt_BR", "Answer", ("Fração",), ("Resposta",)),
     ("pl", "Mixed Number", ("Liczba mieszana",), ("L.",)),
     ("de", "Mixed Number", ("Gemischte Zahl",), ()),
