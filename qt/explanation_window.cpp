@@ -1,0 +1,100 @@
+#include "explanation_window.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "explanation_document.h"
+#include "explanation_text.h"
+#include "form.h"
+#include "stay_on_top.h"
+#include "translation.h"
+
+namespace ondavi {
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ExplanationWindow::ExplanationWindow(QWidget* calculator)
+    : QWidget(calculator, Qt::Window),
+      subtitle_(new QLabel),
+      text_(new ExplanationText),
+      copy_(new QPushButton),
+      print_(new QPushButton) {
+  setObjectName(QStringLiteral("Explanation"));
+  setWindowTitle(Text(form::kApplicationTitle));
+  subtitle_->setObjectName(QStringLiteral("ExplanationSubtitle"));
+  QFont heading = subtitle_->font();
+  heading.setBold(true);
+  heading.setPointSizeF(heading.pointSizeF() * 1.2);
+  subtitle_->setFont(heading);
+  text_->setObjectName(QStringLiteral("ExplanationText"));
+  copy_->setObjectName(QStringLiteral("ExplanationCopy"));
+  print_->setObjectName(QStringLiteral("ExplanationPrint"));
+  for (QPushButton* button : {copy_, print_}) button->setAutoDefault(false);
+  connect(copy_, &QPushButton::clicked, text_, &ExplanationText::CopyAll);
+  connect(print_, &QPushButton::clicked, this, &ExplanationWindow::PrintWithDialog);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(copy_);
+  buttons->addWidget(print_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(subtitle_);
+  layout->addWidget(text_, 1);
+  layout->addLayout(buttons);
+  setFocusProxy(text_);
+  resize(640, 420);
+  StayOnTop(*this);
+  SpeakTheLanguage();
+}
+
+void ExplanationWindow::SpeakTheLanguage() {
+  // TRANSLATORS: The heading of the window that shows a calculation worked out step by step.
+  subtitle_->setText(Text(form::Tr("Worked solution")));
+  text_->setAccessibleName(subtitle_->text());
+  // TRANSLATORS: A button that copies the worked solution as text.
+  copy_->setText(Text(form::Tr("Copy")));
+  // TRANSLATORS: A button that opens the print dialog for the worked solution.
+  print_->setText(Text(form::Tr("Print...")));
+}
+
+void ExplanationWindow::Show(const form::Explanation& explanation) {
+  SpeakTheLanguage();
+  WriteExplanation(*text_->document(), explanation);
+  if (!isVisible()) show();
+  raise();
+}
+
+void ExplanationWindow::Print(QPrinter& printer) const {
+  text_->document()->print(&printer);
+}
+
+void ExplanationWindow::PrintWithDialog() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted) Print(printer);
+}
+
+void ExplanationWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  if (event->matches(QKeySequence::Print)) {
+    PrintWithDialog();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace ondavi

@@ -1,0 +1,245 @@
+// The worked solution's window: what Explain shows in each language, its stacked fractions,
+// copying, zooming, printing, and following each new calculation while it is open.
+#include <QAccessible>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "calculator.h"
+#include "explanation_text.h"
+#include "explanation_window.h"
+#include "pdf_text.h"
+#include "stacked_expression.h"
+#include "translation.h"
+#include "window_test_support.h"
+
+using ondavi::testing::Child;
+
+namespace {
+
+// The worked example's solution in the text form, as the command line writes it.
+const QString kWorkedExample = QStringLiteral(
+    "3 1/4 - 1 2/3\n"
+    "The least common denominator of 4 and 3, by listing multiples, is 12.\n"
+    "  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
+    "Rename the fraction over 12: multiply both parts by 3: 1/4 = (1 x 3)/(4 x 3) = 3/12\n"
+    "Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
+    "Write the problem with the renamed fractions: 3 1/4 - 1 2/3 = 3 3/12 - 1 8/12\n"
+    "3/12 is less than 8/12, so take 1 from the whole number as 12/12: 3 3/12 = 2 + 12/12 + "
+    "3/12 = 2 15/12\n"
+    "Work out the whole numbers and the fractions apart: 2 15/12 - 1 8/12 = (2 - 1) + (15/12 - "
+    "8/12) = 1 + 7/12 = 1 7/12\n"
+    "7/12 is already in lowest terms.\n"
+    "Answer: 3 1/4 - 1 2/3 = 1 7/12\n");
+
+}  // namespace
+
+class ExplanationWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ondavi::Module1 module_;
+  ondavi::testing::RecordingPrompt prompt_;
+  ondavi::Calculator* window_ = nullptr;
+
+  ondavi::ExplanationWindow& Explanation() const {
+    return *Child<ondavi::ExplanationWindow>(*window_, QStringLiteral("Explanation"));
+  }
+  ondavi::ExplanationText& View() const { return Explanation().View(); }
+  // What a screen reader reads in the view.
+  QString Read() const {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&View());
+    return accessible->textInterface()->text(0, accessible->textInterface()->characterCount());
+  }
+  void Subtract(const QStringList& operands) {
+    ondavi::testing::Enter(*window_, operands);
+    ondavi::testing::Click(*window_, QStringLiteral("Subtract"));
+  }
+  void Explain() { ondavi::testing::Click(*window_, QStringLiteral("Explain")); }
+  void SolveInABox(const QString& problem) {
+    QLineEdit* box = ondavi::testing::BoxOf(*window_, 1);
+    box->setText(problem);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+ private slots:
+  void init() {
+    module_.Reset();
+    window_ = new ondavi::Calculator(module_, &prompt_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+  }
+  void cleanup() {
+    delete window_;
+    ondavi::form::ChooseLanguage({});
+  }
+
+  // After 3 1/4 - 1 2/3 each language's sentences name the LCD 12, the renamed fractions, the
+  // borrow and 1 7/12; every equation is drawn stacked, one object an expression.
+  void showsTheStepsInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("en") << "en" << kWorkedExample.split('\n', Qt::SkipEmptyParts);
+    QTest::newRow("fr") << "fr"
+                        << QStringList{
+                               "Le plus petit dénominateur commun de 4 et 3, par la liste des "
+                               "multiples, est 12.",
+                               "Écris la fraction avec le dénominateur 12\u00a0: multiplie ses "
+                               "deux termes par 3\u00a0: 1/4 = (1 x 3)/(4 x 3) = 3/12",
+                               "3/12 est plus petit que 8/12\u00a0: on prend 1 unité au nombre "
+                               "entier, écrite 12/12\u00a0: 3 3/12 = 2 + 12/12 + 3/12 = 2 15/12",
+                               "Résultat\u00a0: 3 1/4 - 1 2/3 = 1 7/12"};
+    QTest::newRow("ru") << "ru"
+                        << QStringList{
+                               "Наименьший общий знаменатель 4 и 3, найденный перебором кратных, "
+                               "равен 12.",
+                               "Приведём дробь к знаменателю 12: умножим числитель и знаменатель "
+                               "на 4: 2/3 = (2 x 4)/(3 x 4) = 8/12",
+                               "3/12 меньше 8/12, поэтому займём 1 целую и запишем её как 12/12: "
+                               "3 3/12 = 2 + 12/12 + 3/12 = 2 15/12",
+                               "Ответ: 3 1/4 - 1 2/3 = 1 7/12"};
+    QTest::newRow("ja") << "ja"
+                        << QStringList{
+                               "4 と 3 の最小公倍数を倍数を並べて求めると 12（通分の分母）。",
+                               "分母が 12 になるように通分する（分子と分母に 3 をかける）: 1/4 "
+                               "= (1 x 3)/(4 x 3) = 3/12",
+                               "3/12 は 8/12 より小さいので、整数部分から 1 をくり下げて 12/12 "
+                               "にする: 3 3/12 = 2 + 12/12 + 3/12 = 2 15/12",
+                               "答え: 3 1/4 - 1 2/3 = 1 7/12"};
+  }
+  void showsTheStepsInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, lines);
+    ondavi::form::ChooseLanguage(std::vector<std::string>{language.toStdString()});
+    delete window_;
+    window_ = new ondavi::Calculator(module_, &prompt_);
+    window_->show();
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    Explain();
+    QVERIFY(Explanation().isVisible());
+    const QStringList read = Read().split('\n');
+    QCOMPARE(read.front(), QStringLiteral("3 1/4 - 1 2/3"));
+    for (const QString& line : lines) QVERIFY2(read.contains(line), qPrintable(line));
+    if (language == QLatin1String("en")) QCOMPARE(Read(), kWorkedExample);
+    // Drawn, not written: each expression of an equation is an object of its own.
+    const QString drawn = View().document()->toPlainText();
+    QVERIFY(!drawn.contains(QStringLiteral("(1 x 3)/(4 x 3)")));
+    QCOMPARE(drawn.count(QChar::ObjectReplacementCharacter), 17);  // as many as "=" joins
+  }
+
+  // A problem of three operators has a heading for each, in the order worked.
+  void aProblemOfThreeOperatorsHasEveryOperationsHeading() {
+    SolveInABox(QStringLiteral("1/2 + 1/3 x 3/4 - 1/4"));
+    Explain();
+    const QStringList read = Read().split('\n');
+    QStringList headings;
+    for (const QString& line : read) {
+      if (line.startsWith(QStringLiteral("Step "))) headings << line;
+    }
+    QCOMPARE(headings, (QStringList{"Step 1 of 3, x and / before + and -: 1/3 x 3/4",
+                                    "Step 2 of 3: 1/2 + 1/4", "Step 3 of 3: 3/4 - 1/4"}));
+    QVERIFY(read.contains(QStringLiteral("Answer: 1/2 + 1/3 x 3/4 - 1/4 = 1/2")));
+  }
+
+  // Before any calculation the window says what to do; open, it follows each new calculation
+  // without taking the focus from the calculator; after "clear" it still explains the last one.
+  void theHintFirstThenEachNewCalculation() {
+    Explain();
+    QCOMPARE(Read(), QStringLiteral("Type a problem or two operands and press an operator.\n"));
+    window_->activateWindow();
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    QCOMPARE(Read(), kWorkedExample);
+    ondavi::testing::Click(*window_, QStringLiteral("cls"));
+    QCOMPARE(Read(), kWorkedExample);
+    SolveInABox(QStringLiteral("5/2 x 4/5"));
+    QVERIFY(Read().startsWith(QStringLiteral("5/2 x 4/5\nCancel common factors")));
+  }
+
+  // A separate window titled "Ondavi", resizable, not modal, on top like the calculator.
+  void isASeparateResizableWindowOnTop() {
+    Explain();
+    ondavi::ExplanationWindow& explanation = Explanation();
+    QVERIFY(explanation.isWindow());
+    QCOMPARE(explanation.windowTitle(), QStringLiteral("Ondavi"));
+    QVERIFY(!explanation.isModal());
+    QVERIFY(explanation.minimumSize() != explanation.maximumSize());
+    QVERIFY(explanation.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(Child<QLabel>(explanation, QStringLiteral("ExplanationSubtitle"))->text(),
+             QStringLiteral("Worked solution"));
+  }
+
+  // Ctrl+C copies everything with nothing selected, and the selection otherwise, stacked
+  // fractions written inline and sub-steps indented as the text form has them.
+  void ctrlCCopiesTheTextForm() {
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    Explain();
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(&View(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExample);
+    QTest::keySequence(&View(), QKeySequence::SelectAll);
+    QTest::keySequence(&View(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text() + '\n', kWorkedExample);
+    // The second and third paragraphs, selected from the keyboard.
+    QTextCursor cursor(View().document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    View().setTextCursor(cursor);
+    QTest::keySequence(&View(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExample.split('\n').mid(1, 3).join('\n'));
+    Child<QPushButton>(Explanation(), QStringLiteral("ExplanationCopy"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExample);
+  }
+
+  // A fraction stands taller than a line of text, its bar between numerator and denominator;
+  // Ctrl+plus and Ctrl+minus zoom the text and the fractions with it.
+  void fractionsAreStackedAndZoom() {
+    const QFont font = View().document()->defaultFont();
+    const ondavi::StackedExpression stacked(font, nullptr);
+    const QFontMetricsF metrics(font);
+    const ondavi::StackedExtent fraction = stacked.Measure(ondavi::explain::Fraction(13, 4));
+    const ondavi::StackedExtent whole = stacked.Measure(ondavi::explain::Whole(13));
+    QVERIFY(fraction.ascent + fraction.descent > 1.8 * metrics.height());
+    QVERIFY(fraction.width < 1.5 * whole.width);  // "13" over "4", not "13/4" in a row
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    Explain();
+    const qreal points = View().font().pointSizeF();
+    const qreal height = View().document()->size().height();
+    QTest::keyClick(&View(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&View(), Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(View().font().pointSizeF(), points + 4);
+    QVERIFY(View().document()->size().height() > height * 1.2);
+    QTest::keyClick(&View(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(View().font().pointSizeF(), points + 2);
+  }
+
+  // Printed to a PDF file, the page holds the problem and the solution's sentences.
+  void printsToAPdfFile() {
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    Explain();
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("solution.pdf")));
+    Explanation().Print(printer);
+    QFile pdf(printer.outputFileName());
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QString text = ondavi::testing::PdfText(pdf.readAll());
+    for (const char* words :
+         {"The least common denominator of 4 and 3, by listing multiples, is 12.",
+          "Rename the fraction over 12: multiply both parts by 3:", "Answer:",
+          "is already in lowest terms."}) {
+      QVERIFY2(text.contains(QLatin1String(words)), words);
+    }
+  }
+};
+
+ONDAVI_OFFSCREEN_TEST_MAIN(ExplanationWindowTest)
+#include "explanation_window_test.moc"
