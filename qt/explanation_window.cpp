@@ -1,5 +1,7 @@
 #include "explanation_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +24,14 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A window of its own to assistive technology: a frame named by its title.
+QAccessibleInterface* AccessibleFor(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String("ondavi::ExplanationWindow") && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 ExplanationWindow::ExplanationWindow(QWidget* calculator)
@@ -30,6 +40,11 @@ ExplanationWindow::ExplanationWindow(QWidget* calculator)
       text_(new ExplanationText),
       copy_(new QPushButton),
       print_(new QPushButton) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(AccessibleFor);
+    return true;
+  }();
+  (void)accessible;
   setObjectName(QStringLiteral("Explanation"));
   setWindowTitle(Text(form::kApplicationTitle));
   subtitle_->setObjectName(QStringLiteral("ExplanationSubtitle"));
