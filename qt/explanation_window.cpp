@@ -86,6 +86,7 @@ void ExplanationWindow::SpeakTheLanguage() {
 void ExplanationWindow::Show(const form::Explanation& explanation) {
   SpeakTheLanguage();
   WriteExplanation(*text_->document(), explanation);
+  text_->moveCursor(QTextCursor::Start);  // read from the top, with no caret left at the end
   if (!isVisible()) show();
   raise();
 }
