@@ -95,4 +95,17 @@ QString PlainText(const QTextDocument& document, const QTextCursor& cursor) {
   return text;
 }
 
+int TextOffset(QTextDocument& document, int position) {
+  if (position <= 0) return 0;
+  QTextCursor before(&document);
+  before.setPosition(position, QTextCursor::KeepAnchor);
+  int offset = static_cast<int>(PlainText(document, before).size());
+  // The text before a paragraph's start ends with the paragraph before it.
+  const QTextBlock block = document.findBlock(position);
+  if (block.position() == position) {
+    offset += 1 + 2 * block.blockFormat().intProperty(kDepthProperty);
+  }
+  return offset;
+}
+
 }  // namespace ondavi

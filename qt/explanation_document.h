@@ -20,4 +20,8 @@ void WriteExplanation(QTextDocument& document, const form::Explanation& explanat
 // its steps.
 QString PlainText(const QTextDocument& document, const QTextCursor& cursor);
 
+// Where a position of the document falls in its plain text: a paragraph's start after its
+// indentation.
+int TextOffset(QTextDocument& document, int position);
+
 }  // namespace ondavi

@@ -44,12 +44,18 @@ class ExplanationAccessible : public QAccessibleWidget, public QAccessibleTextIn
     return start < 0 || start >= end ? QString() : all.mid(start, end - start);
   }
   int characterCount() const override { return static_cast<int>(view_->WholeText().size()); }
-  void selection(int, int* start, int* end) const override { *start = *end = 0; }
-  int selectionCount() const override { return 0; }
+  // The caret and the selection are the view's, counted in the text form's characters, so that
+  // a screen reader follows the caret line by line.
+  void selection(int, int* start, int* end) const override {
+    const QTextCursor cursor = view_->textCursor();
+    *start = cursor.hasSelection() ? view_->TextOffset(cursor.selectionStart()) : 0;
+    *end = cursor.hasSelection() ? view_->TextOffset(cursor.selectionEnd()) : 0;
+  }
+  int selectionCount() const override { return view_->textCursor().hasSelection() ? 1 : 0; }
   void addSelection(int, int) override {}
   void removeSelection(int) override {}
   void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
+  int cursorPosition() const override { return view_->TextOffset(view_->textCursor().position()); }
   void setCursorPosition(int) override {}
   QRect characterRect(int) const override { return {}; }
   int offsetAtPoint(const QPoint&) const override { return -1; }
@@ -82,6 +88,14 @@ ExplanationText::ExplanationText(QWidget* parent) : QTextEdit(parent) {
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   StackedTextObject::RegisterWith(*document());
+  connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+    QAccessibleTextCursorEvent moved(this, TextOffset(textCursor().position()));
+    QAccessible::updateAccessibility(&moved);
+  });
+}
+
+int ExplanationText::TextOffset(int position) const {
+  return ondavi::TextOffset(*document(), position);
 }
 
 QString ExplanationText::WholeText() const {

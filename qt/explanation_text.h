@@ -18,6 +18,8 @@ class ExplanationText : public QTextEdit {
   // a line end.
   QString WholeText() const;
   void CopyAll() const;
+  // Where a position of the document falls in WholeText.
+  int TextOffset(int position) const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

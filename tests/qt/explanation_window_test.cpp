@@ -198,6 +198,33 @@ class ExplanationWindowTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExample);
   }
 
+  // A screen reader follows the caret in the text it reads: an indented paragraph's start is
+  // after its blanks, and a stacked fraction counts as many characters as its inline text.
+  void screenReadersFollowTheCaret() {
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    Explain();
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&View())->textInterface();
+    const QTextBlock multiples = View().document()->findBlockByNumber(2);
+    const QTextBlock rename = multiples.next();
+    const QString sentence =
+        QStringLiteral("Rename the fraction over 12: multiply both parts by 3: ");
+    const struct {
+      int position, offset;
+    } carets[] = {
+        {0, 0},
+        {multiples.position(), int(kWorkedExample.indexOf(QLatin1String("Multiples of 4")))},
+        {rename.position() + int(sentence.size()) + 1,
+         int(kWorkedExample.indexOf(QLatin1String("1/4 = (1 x 3)"))) + 3},
+    };
+    for (const auto& caret : carets) {
+      QTextCursor cursor(View().document());
+      cursor.setPosition(caret.position);
+      View().setTextCursor(cursor);
+      QCOMPARE(text->cursorPosition(), caret.offset);
+    }
+  }
+
   // A fraction stands taller than a line of text, its bar between numerator and denominator;
   // Ctrl+plus and Ctrl+minus zoom the text and the fractions with it.
   void fractionsAreStackedAndZoom() {
