@@ -192,6 +192,11 @@ class ExplanationWindowTest : public QObject {
     QVERIFY(explanation.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(Child<QLabel>(explanation, QStringLiteral("ExplanationSubtitle"))->text(),
              QStringLiteral("Worked solution"));
+    // Escape closes it, and a closed window stays closed when the next calculation is made.
+    QTest::keyClick(&View(), Qt::Key_Escape);
+    QVERIFY(!explanation.isVisible());
+    Subtract({"3", "1", "4", "1", "2", "3"});
+    QVERIFY(!explanation.isVisible());
   }
 
   // Ctrl+C copies everything with nothing selected, and the selection otherwise, stacked
@@ -265,7 +270,7 @@ class ExplanationWindowTest : public QObject {
     QCOMPARE(View().font().pointSizeF(), points + 2);
   }
 
-  // Printed to a PDF file, the page holds the problem and the solution's sentences.
+  // Printed to a PDF file, the page holds the solution's sentences and its stacked equations.
   void printsToAPdfFile() {
     Subtract({"3", "1", "4", "1", "2", "3"});
     Explain();
@@ -280,8 +285,8 @@ class ExplanationWindowTest : public QObject {
     for (const char* words :
          {"The least common denominator of 4 and 3, by listing multiples, is 12.",
           "Rename the fraction over 12: multiply both parts by 3:", "Answer:",
-          "is already in lowest terms."}) {
-      QVERIFY2(text.contains(QLatin1String(words)), words);
+          "is already in lowest terms.", "\u00d7", "\u2212"}) {  // drawn: the signs × and −
+      QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     }
   }
 };
