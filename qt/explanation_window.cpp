@@ -8,8 +8,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "explanation_document.h"
 #include "explanation_text.h"
@@ -87,8 +89,47 @@ void ExplanationWindow::Show(const form::Explanation& explanation) {
   SpeakTheLanguage();
   WriteExplanation(*text_->document(), explanation);
   text_->moveCursor(QTextCursor::Start);  // read from the top, with no caret left at the end
-  if (!isVisible()) show();
+  if (!isVisible()) {
+    if (!placed_) PlaceBesideCalculator();
+    show();
+  }
   raise();
+}
+
+// Beside the calculator where the screen has room (right, below, left or above), so that the
+// boxes stay in sight beside the solution; where none has, below it and shorter, down to a
+// height that still shows a few steps.
+void ExplanationWindow::PlaceBesideCalculator() {
+  placed_ = true;
+  const QWidget* calculator = parentWidget();
+  const QScreen* screen = calculator->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QRect beside = calculator->frameGeometry();
+  // The title bar and borders the window manager adds, as it added them to the calculator.
+  const QSize frame = beside.size() - calculator->size();
+  const QSize size = this->size() + frame;
+  constexpr int kGap = 8;
+  const QPoint candidates[] = {
+      {beside.right() + kGap, beside.top()},
+      {beside.left(), beside.bottom() + kGap},
+      {beside.left() - kGap - size.width(), beside.top()},
+      {beside.left(), beside.top() - kGap - size.height()},
+  };
+  for (const QPoint& corner : candidates) {
+    if (room.contains(QRect(corner, size))) {
+      move(corner);
+      return;
+    }
+  }
+  const QPoint below(
+      std::clamp(beside.left(), room.left(), std::max(room.left(), room.right() - size.width())),
+      beside.bottom() + kGap);
+  constexpr int kShortest = 240;
+  const int height = room.bottom() - below.y() - frame.height();
+  if (height >= kShortest) resize(width(), std::min(this->height(), height));
+  move(below.x(),
+       std::min(below.y(), std::max(room.top(), room.bottom() - this->height() - frame.height())));
 }
 
 void ExplanationWindow::Print(QPrinter& printer) const {

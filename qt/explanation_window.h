@@ -34,11 +34,13 @@ class ExplanationWindow : public QWidget, public form::ExplanationView {
 
  private:
   void SpeakTheLanguage();
+  void PlaceBesideCalculator();
 
   QLabel* subtitle_;
   ExplanationText* text_;
   QPushButton* copy_;
   QPushButton* print_;
+  bool placed_ = false;  // once placed, the window stays where the user puts it
 };
 
 }  // namespace ondavi
