@@ -146,12 +146,16 @@ Calculator::Calculator(Module1& module, MessagePrompt* prompt, QWidget* parent)
 
   panel_ = std::make_unique<LineEditBoxPanel>(boxes_);
   actions_ = std::make_unique<form::FormActions>(module, *panel_, prompt_);
+  explanation_ = new ExplanationWindow(this);
+  actions_->SetExplanationView(explanation_);
   for (const form::Control& control : form::kControls) {
     if (control.kind != form::Kind::kCommandButton) continue;
     auto* button = Frame1->findChild<QPushButton*>(Text(control.name));
     connect(button, &QPushButton::clicked, this, [this, action = control.action] {
       actions_->Click(action);
       DescribeButtons();
+      // Explain brings its window forward to be read; a new calculation only updates it.
+      if (action == form::Action::kExplain) explanation_->activateWindow();
     });
     button->installEventFilter(this);
   }

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "explanation_window.h"
 #include "form_actions.h"
 #include "line_edit_box_panel.h"
 #include "message_prompt.h"
@@ -15,8 +16,9 @@ class QStyle;
 namespace ondavi {
 
 // The calculator's one window, drawn from the form table: two operands, four operator buttons,
-// the answer as a fraction, a mixed number and a decimal, and "clear" and "Show Work". Every
-// control has a fixed place; the buttons hand their work to the form's actions.
+// the answer as a fraction, a mixed number and a decimal, and "clear", "Explain" and "Show Work".
+// Every control has a fixed place; the buttons hand their work to the form's actions. "Explain"
+// opens the window of the worked solution.
 class Calculator : public QWidget {
   Q_OBJECT
 
@@ -47,6 +49,7 @@ class Calculator : public QWidget {
   QStyle* box_style_ = nullptr;
   std::array<QLineEdit*, kBoxCount> boxes_{};
   std::unique_ptr<LineEditBoxPanel> panel_;
+  ExplanationWindow* explanation_;
   std::unique_ptr<form::FormActions> actions_;
 };
 

@@ -1,5 +1,6 @@
 """Drives the running ondavi through the accessibility bus, as a screen reader would: lists the
-tree, types the worked example, presses "+", reads the answers, and dismisses a message."""
+tree, types the worked example, presses "+", reads the answers, dismisses a message, and reads
+the worked solution that "Explain" opens."""
 import os
 import sys
 import time
@@ -28,6 +29,7 @@ CONTROLS = [
     ("divide", "push button", False),
     ("clear all boxes", "push button", False),
     ("Show Work of the last calculation", "push button", False),
+    ("explain the solution step by step", "push button", False),
 ]
 LABELS = ["=", "Mixed Number", "Decimal", "Answer", "Fraction1", "Fraction2"]
 failures = []
@@ -139,6 +141,29 @@ gone = wait_for(lambda: not any(node.getRoleName() in ("dialog", "alert")
                                 for node, _ in descendants(app)) or None, 10)
 check(bool(gone), "OK dismisses the message box")
 
-total = 6 + len(CONTROLS)
+# Explain: a second window titled "Ondavi" whose text reads each step in the inline notation.
+nodes["explain the solution step by step"].queryAction().doAction(0)
+
+
+def explanation():
+    for i in range(app.childCount):
+        frame = app.getChildAtIndex(i)
+        if frame is not None and frame.name == "Ondavi" and frame.getRoleName() == "frame":
+            return next((node for node, _ in descendants(frame)
+                         if node.getRoleName() == "text" and node.name == "Worked solution"), None)
+    return None
+
+
+solution = wait_for(explanation, 10)
+lines = solution.queryText().getText(0, -1).split("\n") if solution else []
+check(solution is not None and read_only(solution),
+      "Explain opens a window \"Ondavi\" with the read-only text \"Worked solution\"")
+for line in ["1 1/2 + 2/3",
+             "Rename the fraction over 6: multiply both parts by 3: 1/2 = (1 x 3)/(2 x 3) = 3/6",
+             "Work out the whole numbers and the fractions apart: 1 3/6 + 4/6 = 1 + (3/6 + 4/6) = 1 + 7/6",
+             "Answer: 1 1/2 + 2/3 = 2 1/6"]:
+    check(line in lines, f"the solution reads \"{line}\"")
+
+total = 6 + 5 + len(CONTROLS)
 print(f"{total - len(failures)} passed, {len(failures)} failed")
 sys.exit(1 if failures else 0)

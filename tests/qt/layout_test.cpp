@@ -155,6 +155,7 @@ class LayoutTest : public QObject {
     row("Label5", "Fraction1", 480, 1200, 735, 255);
     row("Label6", "Fraction2", 1920, 1200, 735, 255);
     row("ShowWork", "Show Work", 4200, 1440, 1215, 315);
+    row("Explain", "Explain", 3300, 1455, 840, 300);
   }
   void controlHasItsPlaceAndCaption() {
     QFETCH(QString, caption);
@@ -212,6 +213,7 @@ class LayoutTest : public QObject {
     QTest::newRow("Label5") << 8.25 << 400 << int(Qt::AlignHCenter);
     QTest::newRow("cls") << 8.25 << 400 << -1;
     QTest::newRow("ShowWork") << 8.25 << 400 << -1;
+    QTest::newRow("Explain") << 8.25 << 400 << -1;
   }
   void controlHasItsFont() {
     QFETCH(double, points);
@@ -229,9 +231,10 @@ class LayoutTest : public QObject {
 
   void focusFollowsTheTabOrderFromText1() {
     QCOMPARE(window_->focusWidget(), Child(*window_, QStringLiteral("Text1")));
-    const QStringList expected = {"Text1", "Text2",  "Text3",  "Text4",    "Text5",    "Text6",
-                                  "Text7", "Text8",  "Add",    "Subtract", "Multiply", "Divide",
-                                  "Text9", "Text10", "Text11", "Text12",   "cls",      "ShowWork"};
+    const QStringList expected = {"Text1",    "Text2",  "Text3",    "Text4",  "Text5",
+                                  "Text6",    "Text7",  "Text8",    "Add",    "Subtract",
+                                  "Multiply", "Divide", "Text9",    "Text10", "Text11",
+                                  "Text12",   "cls",    "ShowWork", "Explain"};
     QStringList order;
     QWidget* w = Child(*window_, QStringLiteral("Text1"));
     do {
