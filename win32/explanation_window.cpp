@@ -18,6 +18,7 @@ namespace ondavi::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"OndaviExplanation";
+constexpr wchar_t kNoBreakSpace = L'\u00A0';
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kTextId = 100, kFirstButtonId = 101;
@@ -58,6 +59,25 @@ std::wstring ExplanationText(const form::Explanation& explanation) {
   return Widen(lines);
 }
 
+// A character of the calculator's notation that a blank may stand beside inside one side of an
+// equation: digits, brackets, the fraction bar and the operators, but not "=".
+bool IsNotation(wchar_t c) {
+  return (c >= L'0' && c <= L'9') ||
+         std::wstring_view(L"()/x+-").find(c) != std::wstring_view::npos;
+}
+
+// The text as the window shows it: a blank between two characters of the notation ("3 3/12",
+// "(1 x 3)/(4 x 3)", "2 15/12 - 1 8/12") becomes a no-break space, so that a long line wraps
+// beside an "=" or in the sentence, never inside a mixed number or one side of an equation.
+std::wstring Displayed(std::wstring text) {
+  for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+    if (text[i] == L' ' && IsNotation(text[i - 1]) && IsNotation(text[i + 1])) {
+      text[i] = kNoBreakSpace;
+    }
+  }
+  return text;
+}
+
 void RegisterExplanationClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
@@ -68,33 +88,6 @@ void RegisterExplanationClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kClassName;
   RegisterClassExW(&window_class);  // fails harmlessly when registered already
-}
-
-// The text takes part in the keyboard as a control of a dialog: Tab and Escape go to the window,
-// the focus coming to it leaves the caret where it was. Copy with nothing selected copies the
-// whole solution.
-LRESULT CALLBACK CopyWholeWhenNothingSelected(HWND text, UINT message, WPARAM wparam, LPARAM lparam,
-                                              UINT_PTR, DWORD_PTR) {
-  switch (message) {
-    case WM_GETDLGCODE:
-      return DefSubclassProc(text, message, wparam, lparam) &
-             ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE |
-                                   DLGC_HASSETSEL);
-    case WM_COPY: {
-      DWORD start = 0, end = 0;
-      SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
-      if (start != end) break;
-      SetClipboardText(text, Narrow(WindowText(text)));
-      return 0;
-    }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(text, CopyWholeWhenNothingSelected, 1);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(text, message, wparam, lparam);
 }
 
 }  // namespace
@@ -112,7 +105,7 @@ ExplanationWindow::ExplanationWindow(HINSTANCE instance, HWND owner) : owner_(ow
                               ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
                           0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{kTextId}), instance,
                           nullptr);
-  SetWindowSubclass(text_, CopyWholeWhenNothingSelected, 1, 0);
+  SetWindowSubclass(text_, TextProc, 1, reinterpret_cast<DWORD_PTR>(this));
   SetAccessibleName(text_, Widen(form::Tr("solution window", "Worked solution")));
   const std::string_view captions[] = {
       // TRANSLATORS: a button of the worked solution's window; & marks the access key.
@@ -139,7 +132,8 @@ ExplanationWindow::~ExplanationWindow() {
 }
 
 void ExplanationWindow::Show(const form::Explanation& explanation) {
-  SetWindowTextW(text_, ExplanationText(explanation).c_str());
+  plain_ = ExplanationText(explanation);
+  SetWindowTextW(text_, Displayed(plain_).c_str());
   if (Open()) return;
   if (!placed_) PlaceBesideOwner();
   placed_ = true;
@@ -188,7 +182,7 @@ bool ExplanationWindow::HandleDialogKey(MSG& message) {
   return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
-// The text at the size of the system's message font and a quarter more, so that fractions
+// The text at the size of the system's message font and a half more, so that fractions
 // written inline read clearly; the buttons in the message font.
 void ExplanationWindow::MakeFonts(UINT dpi) {
   NONCLIENTMETRICSW metrics = {};
@@ -197,7 +191,7 @@ void ExplanationWindow::MakeFonts(UINT dpi) {
   const HFONT old_text = text_font_, old_button = button_font_;
   button_font_ = CreateFontIndirectW(&metrics.lfMessageFont);
   LOGFONTW larger = metrics.lfMessageFont;
-  larger.lfHeight = larger.lfHeight * 5 / 4;
+  larger.lfHeight = larger.lfHeight * 3 / 2;
   larger.lfQuality = CLEARTYPE_QUALITY;
   text_font_ = CreateFontIndirectW(&larger);
   SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(text_font_), TRUE);
@@ -253,6 +247,36 @@ void ExplanationWindow::PlaceBesideOwner() {
       std::clamp(static_cast<int>(owner.top), static_cast<int>(work.top),
                  std::max(static_cast<int>(work.top), static_cast<int>(work.bottom) - height));
   SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The text takes part in the keyboard as a control of a dialog: Tab and Escape go to the window,
+// the focus coming to it leaves the caret where it was. Copy copies the selection, or the whole
+// solution when nothing is selected, as the calculator writes it: the spaces that the window
+// shows as no-break ones are plain again.
+LRESULT CALLBACK ExplanationWindow::TextProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR, DWORD_PTR window) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DefSubclassProc(text, message, wparam, lparam) &
+             ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE |
+                                   DLGC_HASSETSEL);
+    case WM_COPY: {
+      // The shown text has the plain text's characters at the same places.
+      const std::wstring& plain = reinterpret_cast<ExplanationWindow*>(window)->plain_;
+      DWORD start = 0, end = 0;
+      SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      const bool selected = start < end && end <= plain.size();
+      SetClipboardText(text, Narrow(selected ? plain.substr(start, end - start) : plain));
+      return 0;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(text, TextProc, 1);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(text, message, wparam, lparam);
 }
 
 LRESULT CALLBACK ExplanationWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,

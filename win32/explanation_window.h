@@ -6,6 +6,8 @@
 // is, and prints. It stays on top with the calculator, which owns it; closing it hides it.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <string>
 
@@ -45,6 +47,8 @@ class ExplanationWindow : public form::ExplanationView {
   enum Button : std::size_t { kCopy, kPrint, kClose };
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK TextProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                   DWORD_PTR window);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void MakeFonts(UINT dpi);
   void LayOut();
@@ -53,6 +57,7 @@ class ExplanationWindow : public form::ExplanationView {
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND text_ = nullptr;
+  std::wstring plain_;  // the text as the calculator writes it, to copy
   std::array<HWND, 3> buttons_{};
   UINT dpi_ = 96;
   HFONT text_font_ = nullptr, button_font_ = nullptr;
