@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "accessible_text.h"
 #include "answer_text.h"
+#include "clipboard.h"
 #include "edit_box_panel.h"
 #include "label_room.h"
 #include "message_box_prompt.h"
@@ -175,6 +175,8 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance, Module1& module, MessageP
   Form_Load();
   // After Form_Load: Wine keeps a window that owns a topmost popup out of the topmost band.
   CreateTooltip(instance);
+  explanation_ = std::make_unique<ExplanationWindow>(instance, hwnd_);
+  actions_->SetExplanationView(explanation_.get());
 }
 
 CalculatorWindow::~CalculatorWindow() {
@@ -308,6 +310,7 @@ void CalculatorWindow::Form_Load() {
 }
 
 bool CalculatorWindow::HandleDialogKey(MSG& message) {
+  if (explanation_ && explanation_->HandleDialogKey(message)) return true;
   return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
 }
 
@@ -332,35 +335,6 @@ bool CalculatorWindow::Solve(const std::string& line) {
   if (!actions_->Solve(line)) return false;
   DescribeButtons();
   return true;
-}
-
-// The clipboard's text, UTF-8; empty when it holds none.
-static std::string ClipboardText(HWND owner) {
-  std::string text;
-  if (!OpenClipboard(owner)) return text;
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = Narrow(wide);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-static void SetClipboardText(HWND owner, const std::string& text) {
-  const std::wstring wide = Widen(text);
-  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (!data) return;
-  std::memcpy(GlobalLock(data), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(data);
-  if (!OpenClipboard(owner)) {
-    GlobalFree(data);
-    return;
-  }
-  EmptyClipboard();
-  if (!SetClipboardData(CF_UNICODETEXT, data)) GlobalFree(data);
-  CloseClipboard();
 }
 
 // Paste in an operand box (Ctrl+V and the context menu send WM_PASTE) takes a whole problem;
@@ -436,6 +410,8 @@ void CalculatorWindow::RestoreFocus() {
 void CalculatorWindow::Click(std::size_t index) {
   actions_->Click(form::kControls[index].action);
   DescribeButtons();
+  // The worked solution takes the focus, so that a screen reader reads it out.
+  if (form::kControls[index].action == form::Action::kExplain) explanation_->Activate();
 }
 
 // The focus stays on the pressed button, so a screen reader hears the answer through it; the

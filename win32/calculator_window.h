@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "edit_box_panel.h"
+#include "explanation_window.h"
 #include "form.h"
 #include "form_actions.h"
 #include "message_prompt.h"
@@ -33,6 +34,9 @@ class CalculatorWindow {
   // Handles the keyboard as a dialog does (Tab, Shift+Tab, Space and Enter on buttons) when the
   // message is for this window; tells whether it did. The message loop calls it first.
   bool HandleDialogKey(MSG& message);
+
+  // The window "Explain" opens, hidden until then.
+  ExplanationWindow& Explanation() { return *explanation_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -70,6 +74,7 @@ class CalculatorWindow {
   MessagePrompt* prompt_;
   std::unique_ptr<EditBoxPanel> panel_;
   std::unique_ptr<form::FormActions> actions_;
+  std::unique_ptr<ExplanationWindow> explanation_;
   std::wstring tooltip_text_;
 };
 

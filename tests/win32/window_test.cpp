@@ -18,11 +18,13 @@
 #include "calculator_window.h"
 #include "description_steps.h"
 #include "edit_box_panel.h"
+#include "explanation_window.h"
 #include "form.h"
 #include "label_room.h"
 #include "message_box_prompt.h"
 #include "recording_prompt.h"
 #include "text_conversion.h"
+#include "text_printing.h"
 #include "translation.h"
 
 namespace ondavi::win32 {
@@ -600,6 +602,203 @@ TEST_F(Win32Window, BoxesAndButtonsCarryTheirAccessibleNames) {
     }
     accessible->Release();
   }
+}
+
+// A sentence of the worked solution in the language in force, its blanks filled.
+std::string Filled(std::string_view english, const std::vector<std::string>& values) {
+  std::string text(form::Tr("explain", english));
+  for (std::size_t i = values.size(); i-- > 0;) {
+    const std::string blank = "%" + std::to_string(i + 1);
+    for (std::size_t at = text.find(blank); at != std::string::npos; at = text.find(blank, at)) {
+      text.replace(at, blank.size(), values[i]);
+      at += values[i].size();
+    }
+  }
+  return text;
+}
+
+// What a screen reader reads as a control's name or value.
+std::string Accessible(HWND control,
+                       HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return "(no accessible object)";
+  }
+  VARIANT self;
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  (accessible->*get)(self, &text);
+  const std::string read = Narrow(text ? text : L"");
+  SysFreeString(text);
+  accessible->Release();
+  return read;
+}
+
+// Explain in four languages: before any calculation the hint, then each new calculation at once
+// in the open window, whole lines in the user's language with the calculator's numbers; the
+// window resizes, stays on top with the calculator, and screen readers read its text.
+TEST(Win32Explain, ShowsEachCalculationsWorkedSolutionInTheUsersLanguage) {
+  for (const std::string language : {"en", "fr", "ru", "ja"}) {
+    SCOPED_TRACE(language);
+    form::ChooseLanguage(std::vector<std::string>{language});
+    Module1 module;
+    testing::RecordingPrompt prompt;
+    CalculatorWindow window(GetModuleHandleW(nullptr), module, &prompt);
+    ExplanationWindow& explanation = window.Explanation();
+    // As written: the text that Copy puts on the clipboard.
+    const auto shown = [&] {
+      SendMessageW(explanation.Text(), EM_SETSEL, 0, 0);
+      explanation.Copy();
+      return Clipboard(window.hwnd());
+    };
+    const auto has_line = [&](const std::string& line) {
+      return ("\r\n" + shown() + "\r\n").find("\r\n" + line + "\r\n") != std::string::npos;
+    };
+    EXPECT_FALSE(explanation.Open());
+    SendMessageW(window.Control("Explain"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(explanation.Open());
+    const std::string hint = "Type a problem or two operands and press an operator.";
+    EXPECT_EQ(shown(), form::Tr(hint));
+    EXPECT_EQ(language == "en", shown() == hint);
+    EXPECT_EQ(GetWindow(explanation.hwnd(), GW_OWNER), window.hwnd());
+    EXPECT_TRUE(GetWindowLongW(explanation.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(window.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(explanation.hwnd(), GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongW(explanation.Text(), GWL_STYLE) & WS_VSCROLL);
+
+    const wchar_t* operands[] = {L"3", L"1", L"4", L"1", L"2", L"3"};
+    for (int box = 1; box <= 6; ++box) {
+      SetWindowTextW(window.Control("Text" + std::to_string(box)), operands[box - 1]);
+    }
+    SendMessageW(window.Control("Subtract"), BM_CLICK, 0, 0);
+    const std::string rename = "Rename the fraction over %1: multiply both parts by %2:";
+    for (const std::string& line : {
+             std::string("3 1/4 - 1 2/3"),
+             Filled("The least common denominator of %1 and %2, by listing multiples, is %3.",
+                    {"4", "3", "12"}),
+             Filled(rename, {"12", "3"}) + " 1/4 = (1 x 3)/(4 x 3) = 3/12",
+             Filled(rename, {"12", "4"}) + " 2/3 = (2 x 4)/(3 x 4) = 8/12",
+             Filled("Write the problem with the renamed fractions:", {}) +
+                 " 3 1/4 - 1 2/3 = 3 3/12 - 1 8/12",
+             Filled("%1 is less than %2, so take 1 from the whole number as %3:",
+                    {"3/12", "8/12", "12/12"}) +
+                 " 3 3/12 = 2 + 12/12 + 3/12 = 2 15/12",
+             Filled("Answer:", {}) + " 3 1/4 - 1 2/3 = 1 7/12",
+         }) {
+      EXPECT_TRUE(has_line(line)) << line << "\n" << shown();
+    }
+    EXPECT_EQ(language == "en", has_line("Answer: 3 1/4 - 1 2/3 = 1 7/12"));
+    EXPECT_EQ(Accessible(explanation.Text(), &IAccessible::get_accName),
+              form::Tr("solution window", "Worked solution"));
+    EXPECT_EQ(Accessible(explanation.Text(), &IAccessible::get_accValue),
+              Narrow(WindowText(explanation.Text())));
+    // One side of an equation, mixed numbers and all, is shown with no-break spaces, to stay on one
+    // line.
+    EXPECT_NE(WindowText(explanation.Text())
+                  .find(L" 3\u00A03/12 = 2\u00A0+\u00A012/12\u00A0+\u00A03/12 = 2\u00A015/12"),
+              std::wstring::npos);
+
+    // A problem of three operators, pasted: every operation under its heading.
+    SetClipboard(window.hwnd(), "1/2 + 1/3 x (3/4 - 1/4)");
+    SendMessageW(window.Control("Text1"), WM_PASTE, 0, 0);
+    for (const std::string& line : {
+             Filled("Step %1 of %2, brackets first:", {"1", "3"}) + " 3/4 - 1/4",
+             Filled("Step %1 of %2, x and / before + and -:", {"2", "3"}) + " 1/3 x 1/2",
+             Filled("Step %1 of %2:", {"3", "3"}) + " 1/2 + 1/6",
+             Filled("Answer:", {}) + " 1/2 + 1/3 x (3/4 - 1/4) = 2/3",
+         }) {
+      EXPECT_TRUE(has_line(line)) << line << "\n" << shown();
+    }
+
+    // Escape closes it; it opens again only when asked.
+    PostMessageW(explanation.Text(), WM_KEYDOWN, VK_ESCAPE, 1);
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+      if (window.HandleDialogKey(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    EXPECT_FALSE(explanation.Open());
+    SendMessageW(window.Control("Add"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(explanation.Open());
+  }
+  form::ChooseLanguage({});
+}
+
+// English text with its no-break spaces as plain ones.
+std::string Plain(std::string text) {
+  for (std::size_t at = text.find("\u00A0"); at != std::string::npos;
+       at = text.find("\u00A0", at)) {
+    text.replace(at, 2, " ");
+  }
+  return text;
+}
+
+// Explain gives its text the focus, for a screen reader to read it. Copy with nothing selected
+// copies the whole worked solution, with a selection the selection: from Ctrl+C and the button.
+TEST_F(Win32Window, ExplainCopiesTheWorkedSolution) {
+  SetClipboard(window_.hwnd(), "3 1/4 - 1 2/3");
+  SendMessageW(Control("Text1"), WM_PASTE, 0, 0);
+  SendMessageW(Control("Explain"), BM_CLICK, 0, 0);
+  Pump();
+  ExplanationWindow& explanation = window_.Explanation();
+  EXPECT_EQ(GetFocus(), explanation.Text());
+  const std::string whole = Narrow(WindowText(explanation.Text()));
+  ASSERT_TRUE(Plain(whole).ends_with("\r\nAnswer: 3 1/4 - 1 2/3 = 1 7/12"));
+  const HWND copy_button = FindWindowExW(explanation.hwnd(), nullptr, L"Button", nullptr);
+  BYTE keys[256] = {};
+  // The no-break spaces of the mixed numbers shown are copied as plain ones.
+  for (const auto& [selected, copied] :
+       {std::pair{0, Plain(whole)}, std::pair{13, std::string("3 1/4 - 1 2/3")}}) {
+    for (const bool by_button : {false, true}) {
+      SCOPED_TRACE(std::to_string(selected) + (by_button ? " button" : " Ctrl+C"));
+      SetClipboard(window_.hwnd(), "");
+      SendMessageW(explanation.Text(), EM_SETSEL, 0, selected);
+      if (by_button) {
+        SendMessageW(copy_button, BM_CLICK, 0, 0);
+      } else {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        PostMessageW(explanation.Text(), WM_KEYDOWN, 'C', 1);
+        Pump();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+      }
+      EXPECT_EQ(Clipboard(window_.hwnd()), copied);
+    }
+  }
+}
+
+// Printing shares the lines out over pages: each page holds what fits, a long line wrapped, and
+// the pages together are the whole text, nothing lost or repeated at a page break.
+TEST(Win32Print, PagesHoldEveryLineAndFitThePage) {
+  std::wstring text;
+  for (int line = 1; line <= 40; ++line) {
+    if (line > 1) text += L"\r\n";
+    text += L"Step " + std::to_wstring(line) + L":";
+    if (line % 7 == 0)
+      text += L" a sentence long enough to wrap over two lines or more at this width";
+    if (line % 11 == 0) text += L"\r\n";  // an empty line
+  }
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  const RECT area = {10, 20, 210, 140};
+  const std::vector<std::wstring> pages = Pages(dc, text, area);
+  EXPECT_GT(pages.size(), 3u);
+  std::wstring joined;
+  for (const std::wstring& page : pages) {
+    if (!joined.empty()) joined += L"\r\n";
+    joined += page;
+    RECT room = area;
+    DrawTextW(dc, page.c_str(), static_cast<int>(page.size()), &room,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    EXPECT_LE(room.bottom - room.top, area.bottom - area.top) << Narrow(page);
+  }
+  EXPECT_EQ(joined, text);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
 }
 
 }  // namespace
