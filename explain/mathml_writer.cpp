@@ -1,0 +1,209 @@
+#include "mathml_writer.h"
+
+#include <cstdint>
+
+namespace ondavi::explain {
+namespace {
+
+constexpr char kMinus[] = "<mo>&#x2212;</mo>";
+
+void Append(std::string& out, const Expression& e);
+
+void AppendNumber(std::string& out, std::int64_t n) {
+  out += "<mn>" + std::to_string(n) + "</mn>";
+}
+
+// A magnitude over a denominator, stacked.
+void AppendFraction(std::string& out, std::int64_t numerator, std::int64_t denominator) {
+  out += "<mfrac>";
+  AppendNumber(out, numerator);
+  AppendNumber(out, denominator);
+  out += "</mfrac>";
+}
+
+bool StartsWithMinus(const Expression& e) {
+  using Kind = Expression::Kind;
+  switch (e.kind) {
+    case Kind::kWhole:
+      return e.value < 0;
+    case Kind::kFraction:
+      return e.numerator < 0;
+    case Kind::kMixed:
+      return e.negative;
+    case Kind::kDecimal:
+      return e.text.starts_with('-');
+    case Kind::kOperation:
+      return StartsWithMinus(e.parts[0]);
+    default:
+      return false;
+  }
+}
+
+void AppendBracketed(std::string& out, const Expression& inner) {
+  out += "<mrow><mo>(</mo>";
+  Append(out, inner);
+  out += "<mo>)</mo></mrow>";
+}
+
+// An operand in brackets where the order needs them, and a negative right operand too, as print
+// sets "3 − (−1/2)".
+void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
+  const bool bracket = (operand.kind == Expression::Kind::kOperation &&
+                        (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)))) ||
+                       (right && StartsWithMinus(operand));
+  if (bracket) {
+    AppendBracketed(out, operand);
+  } else {
+    Append(out, operand);
+  }
+}
+
+const char* OperatorOf(char op) {
+  switch (op) {
+    case 'x':
+      return "<mo>&#xD7;</mo>";
+    case '/':
+      return "<mo>&#xF7;</mo>";
+    case '+':
+      return "<mo>+</mo>";
+    default:
+      return kMinus;
+  }
+}
+
+void Append(std::string& out, const Expression& e) {
+  using Kind = Expression::Kind;
+  switch (e.kind) {
+    case Kind::kWhole:
+      if (e.value < 0) {
+        out += "<mrow>";
+        out += kMinus;
+        out += "<mn>" + std::to_string(e.value).substr(1) + "</mn></mrow>";
+      } else {
+        AppendNumber(out, e.value);
+      }
+      return;
+    case Kind::kFraction:
+      if (e.numerator < 0) {
+        out += "<mrow>";
+        out += kMinus;
+        AppendFraction(out, -e.numerator, e.denominator);
+        out += "</mrow>";
+      } else {
+        AppendFraction(out, e.numerator, e.denominator);
+      }
+      return;
+    case Kind::kMixed:
+      // The whole number and its fraction are added: the invisible plus says so to readers.
+      out += "<mrow>";
+      if (e.negative) out += kMinus;
+      AppendNumber(out, e.value);
+      out += "<mo>&#x2064;</mo>";
+      AppendFraction(out, e.numerator, e.denominator);
+      out += "</mrow>";
+      return;
+    case Kind::kDecimal:
+      if (e.text.starts_with('-')) {
+        out += "<mrow>";
+        out += kMinus;
+        out += "<mn>" + HtmlEscaped(e.text.substr(1)) + "</mn></mrow>";
+      } else {
+        out += "<mn>" + HtmlEscaped(e.text) + "</mn>";
+      }
+      return;
+    case Kind::kOperation:
+      out += "<mrow>";
+      AppendOperand(out, e.parts[0], e.op, false);
+      out += OperatorOf(e.op);
+      AppendOperand(out, e.parts[1], e.op, true);
+      out += "</mrow>";
+      return;
+    case Kind::kBracket:
+      AppendBracketed(out, e.parts[0]);
+      return;
+    case Kind::kQuotient:
+      // The bar groups each part: no brackets.
+      out += "<mfrac><mrow>";
+      Append(out, e.parts[0]);
+      out += "</mrow><mrow>";
+      Append(out, e.parts[1]);
+      out += "</mrow></mfrac>";
+      return;
+  }
+}
+
+// One <math> element of expressions equal in value; its alttext the calculator's notation.
+void AppendMath(std::string& out, const std::vector<Expression>& equal) {
+  std::string alt, inner;
+  for (std::size_t i = 0; i < equal.size(); ++i) {
+    if (i > 0) {
+      alt += " = ";
+      inner += "<mo>=</mo>";
+    }
+    alt += Inline(equal[i]);
+    Append(inner, equal[i]);
+  }
+  out += "<math alttext=\"" + HtmlEscaped(alt) + "\">" + inner + "</math>";
+}
+
+// A number or expression inside a sentence.
+std::string InSentence(const Expression& e) {
+  std::string out;
+  AppendMath(out, {e});
+  return out;
+}
+
+void AppendSteps(std::string& out, const std::vector<Step>& steps, Translate translate) {
+  out += "<ol class=\"steps\">";
+  for (const Step& step : steps) {
+    out += step.kind == Kind::kOperation ? "<li class=\"heading\">" : "<li>";
+    out += "<span class=\"sentence\">";
+    out += Filled(HtmlEscaped(Sentence(step, translate)), step, InSentence);
+    out += "</span>";
+    if (!step.math.empty()) {
+      out += " <span class=\"equation\">";
+      AppendMath(out, step.math);
+      out += "</span>";
+    }
+    if (!step.steps.empty()) AppendSteps(out, step.steps, translate);
+    out += "</li>";
+  }
+  out += "</ol>";
+}
+
+}  // namespace
+
+std::string HtmlEscaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string MathMl(const Expression& e) {
+  std::string out;
+  Append(out, e);
+  return out;
+}
+
+void AppendHtml(std::string& out, const Solution& solution, Translate translate) {
+  AppendSteps(out, solution.steps, translate);
+}
+
+}  // namespace ondavi::explain
