@@ -5,9 +5,17 @@
 
 (async function () {
   const unsupported = document.getElementById("unsupported");
+  // The module's binary, stored compressed: unpacked by the browser where it can, or else by
+  // ondaviInflate.
+  const unpacked = async (base64) => {
+    const packed = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    if (typeof DecompressionStream !== "function") return ondaviInflate(packed);
+    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+  };
   let module;
   try {
-    module = await OndaviModule();
+    module = await OndaviModule({ wasmBinary: await unpacked(ondaviModuleBinary) });
   } catch (error) {
     // A browser without WebAssembly (or with it turned off) gets words, not a blank page.
     unsupported.textContent = ondaviPage.texts[ondaviPage.language].noWebAssembly;

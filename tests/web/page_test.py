@@ -384,6 +384,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(visited, order)
         self.driver.find_element("id", "ShowWork").click()  # an empty transcript: a dialog
         self.keys(Keys.ESCAPE)
+        self.keys(Keys.TAB)  # from Show Work to Explain, the last
         backwards = []
         for _ in order:
             backwards.append(self.focused())
@@ -631,6 +632,18 @@ class PageTest(unittest.TestCase):
             self.assertEqual(browser.execute_script(
                 "return document.getElementById('prompt-text').textContent"),
                 "Cannot divide by zero.")
+        finally:
+            browser.quit()
+
+    def test_browsers_without_decompression_streams_unpack_the_module_in_javascript(self):
+        browser = chromium.start(1280, 800)
+        try:
+            browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": "delete window.DecompressionStream"})
+            chromium.open_page(browser, URL)
+            self.enter_in(browser, WORKED_EXAMPLE[:6])
+            browser.find_element("id", "Add").click()
+            self.assertEqual(browser.execute_script(BOXES), WORKED_EXAMPLE)
         finally:
             browser.quit()
 
