@@ -132,25 +132,32 @@ void Append(std::string& out, const Expression& e) {
   }
 }
 
-// One <math> element of expressions equal in value; its alttext the calculator's notation.
-void AppendMath(std::string& out, const std::vector<Expression>& equal) {
-  std::string alt, inner;
-  for (std::size_t i = 0; i < equal.size(); ++i) {
-    if (i > 0) {
-      alt += " = ";
-      inner += "<mo>=</mo>";
-    }
-    alt += Inline(equal[i]);
-    Append(inner, equal[i]);
-  }
-  out += "<math alttext=\"" + HtmlEscaped(alt) + "\">" + inner + "</math>";
+// One <math> element; its alttext the calculator's notation.
+void AppendMath(std::string& out, const Expression& e, bool equals) {
+  out += "<math alttext=\"" + std::string(equals ? "= " : "") + HtmlEscaped(Inline(e)) + "\">";
+  if (equals) out += "<mo>=</mo>";
+  Append(out, e);
+  out += "</math>";
 }
 
 // A number or expression inside a sentence.
 std::string InSentence(const Expression& e) {
   std::string out;
-  AppendMath(out, {e});
+  AppendMath(out, e, false);
   return out;
+}
+
+// Expressions equal in value: one <math> each after the first starting with "=", so that a line
+// too short for the whole equation breaks before an "=".
+void AppendEquation(std::string& out, const std::vector<Expression>& equal) {
+  out += "<span class=\"equation\">";
+  for (std::size_t i = 0; i < equal.size(); ++i) {
+    if (i > 0) out += ' ';
+    out += "<span class=\"part\">";
+    AppendMath(out, equal[i], i > 0);
+    out += "</span>";
+  }
+  out += "</span>";
 }
 
 void AppendSteps(std::string& out, const std::vector<Step>& steps, Translate translate) {
@@ -161,9 +168,8 @@ void AppendSteps(std::string& out, const std::vector<Step>& steps, Translate tra
     out += Filled(HtmlEscaped(Sentence(step, translate)), step, InSentence);
     out += "</span>";
     if (!step.math.empty()) {
-      out += " <span class=\"equation\">";
-      AppendMath(out, step.math);
-      out += "</span>";
+      out += ' ';
+      AppendEquation(out, step.math);
     }
     if (!step.steps.empty()) AppendSteps(out, step.steps, translate);
     out += "</li>";

@@ -15,8 +15,9 @@ namespace ondavi::explain {
 std::string MathMl(const Expression& e);
 
 // A list of the steps, <ol class="steps">, each an <li>: its sentence in
-// <span class="sentence"> (its numbers as <math>), its equation in <span class="equation">,
-// and its sub-steps in a list of their own. Headings of operations have the class "heading".
+// <span class="sentence"> (its numbers as <math>), its equation in <span class="equation"> (a
+// <math> for each expression, each after the first beginning with "="), and its sub-steps in a
+// list of their own. Headings of operations have the class "heading".
 void AppendHtml(std::string& out, const Solution& solution, Translate translate);
 
 // Text as HTML writes it between tags and in attribute values.

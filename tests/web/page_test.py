@@ -85,24 +85,24 @@ const body = document.getElementById('explanation-body');
 if (document.getElementById('explanation').hidden) return null;
 return [...body.querySelectorAll('p, li')].map(e => {
   if (e.tagName === 'P') return ['p', e.textContent, '', []];
-  const math = e.querySelector(':scope > .equation > math');
+  const math = e.querySelector(':scope > .equation');
   const sentence = e.querySelector(':scope > .sentence').cloneNode(true);
   sentence.querySelectorAll('math').forEach(m => m.replaceWith(m.getAttribute('alttext')));
   return ['li', sentence.textContent,
-          math ? math.getAttribute('alttext') : '',
+          math ? [...math.querySelectorAll('math')].map(m => m.getAttribute('alttext'))
+                   .join(' ') : '',
           math ? [...math.querySelectorAll('mfrac')].map(f =>
                    f.children[0].textContent + '/' + f.children[1].textContent) : []];
 });
 """
-# The answer step's equation as MathML, element by element after the "=": tag, or tag and text.
+# The answer step's last part ("= 1 7/12") as MathML, element by element: tag, or tag and text.
 ANSWER_MATHML = """
 const steps = document.querySelectorAll('#explanation-body li');
-const math = steps[steps.length - 1].querySelector('.equation math');
-const equals = [...math.children].findIndex(e => e.textContent === '=');
+const parts = steps[steps.length - 1].querySelectorAll('.equation math');
 const out = ['math'];
 const walk = e => { out.push(e.children.length ? e.localName : e.localName + ':' + e.textContent);
                     [...e.children].forEach(walk); };
-[...math.children].slice(equals).forEach(walk);
+[...parts[parts.length - 1].children].forEach(walk);
 return out;
 """
 # Each stacked fraction of the solution whose numerator is not drawn above its denominator.
@@ -911,7 +911,7 @@ class PageTest(unittest.TestCase):
             "12.\n  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"), text)
         self.assertIn("\nAnswer: 3 1/4 - 1 2/3 = 1 7/12\n", text)
         self.assertIn('<math xmlns="http://www.w3.org/1998/Math/MathML" '
-                      'alttext="3 1/4 - 1 2/3 = 1 7/12">', html)
+                      'alttext="= 1 7/12"><mo>=</mo>', html)
         self.assertIn("<mfrac><mn>7</mn><mn>12</mn></mfrac>", html)
         self.assertIn("Answer: $3\\tfrac{1}{4} - 1\\tfrac{2}{3} = 1\\tfrac{7}{12}$ \\\\\n",
                       latex)
@@ -967,7 +967,10 @@ class PageTest(unittest.TestCase):
                             document.documentElement.scrollWidth,
                             [...solution.querySelectorAll('button')].map(b => {
                               const r = b.getBoundingClientRect();
-                              return Math.min(r.width, r.height); })];""")
+                              return Math.min(r.width, r.height); }),
+                            [...solution.querySelectorAll('.part')].filter(
+                              p => p.scrollWidth > p.clientWidth + 1).map(p => p.textContent)];
+                    """)
                 with self.subTest(width=width, zoom=zoom):
                     self.assertEqual(len({round(top) for top, _, _ in rows}), 1)
                     for _, w, h in rows:
@@ -976,6 +979,7 @@ class PageTest(unittest.TestCase):
                     self.assertLessEqual(g[1], width)
                     for smallest in g[2]:
                         self.assertGreaterEqual(smallest, 44)
+                    self.assertEqual(g[3], [])  # every equation breaks before an "=" instead
                     self.assertTrue(self.solution_below_the_form(phone))
             finally:
                 phone.quit()
