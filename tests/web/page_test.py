@@ -105,6 +105,16 @@ const walk = e => { out.push(e.children.length ? e.localName : e.localName + ':'
 [...parts[parts.length - 1].children].forEach(walk);
 return out;
 """
+# Each equation of the solution, its MathML read back in a line: {numerator/denominator} for a
+# stacked fraction, & for the invisible plus between a mixed number's parts.
+LINEAR_MATHML = """
+const linear = e => e.localName === 'mn' ? e.textContent
+  : e.localName === 'mo' ? (e.textContent === '\\u2064' ? '&' : e.textContent)
+  : e.localName === 'mfrac' ? '{' + linear(e.children[0]) + '/' + linear(e.children[1]) + '}'
+  : [...e.children].map(linear).join('');
+return [...document.querySelectorAll('#explanation-body .equation')].map(
+  equation => [...equation.querySelectorAll('math')].map(linear).join(''));
+"""
 # Each stacked fraction of the solution whose numerator is not drawn above its denominator.
 UNSTACKED = """
 return [...document.querySelectorAll('#explanation-body mfrac')].filter(f => {
@@ -847,6 +857,27 @@ class PageTest(unittest.TestCase):
                     [say("Step %1 of %2, brackets first:", 1, 3), "2 - 1/4"],
                     [say("Step %1 of %2, x and / before + and -:", 2, 3), "1/3 x 1 3/4"],
                     [say("Step %1 of %2:", 3, 3), "1/2 + 7/12"]])
+
+    def test_signs_brackets_decimals_and_quotients_in_mathml(self):
+        """Each equation's MathML read back in a line: {a/b} a stacked fraction, & the invisible
+        plus of a mixed number; a negative right operand in brackets, as print sets it."""
+        minus, times = "\u2212", "\u00d7"
+        for problem, equations in (
+                ("1 1/2 - -1/2", [
+                    "1&{1/2}-(-{1/2})=1&{1/2}+{1/2}", "1&{1/2}+{1/2}=1+({1/2}+{1/2})=1+{2/2}",
+                    "1+{2/2}=1+1=2", "1&{1/2}-(-{1/2})=2"]),
+                ("-2 1/4 x 0.5", [
+                    "-2&{1/4}=-{9/4}", "2&{1/4}={2*4+1/4}={9/4}", "0.5={5/10}={1/2}",
+                    "-{9/4}*{1/2}={-9*1/4*2}=-{9/8}", "-{9/8}=-1&{1/8}",
+                    "-2&{1/4}*0.5=-1&{1/8}"])):
+            with self.subTest(problem=problem):
+                self.js("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
+                        "document.getElementById('Text1').dispatchEvent(new ClipboardEvent("
+                        "'paste', {clipboardData: data, bubbles: true, cancelable: true}))",
+                        problem)
+                self.driver.find_element("id", "Explain").click()
+                self.assertEqual(self.js(LINEAR_MATHML), [
+                    e.replace("-", minus).replace("*", times) for e in equations])
 
     def solution_below_the_form(self, driver=None):
         return (driver or self.driver).execute_script(
