@@ -1,6 +1,7 @@
 #include "mathml_writer.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace ondavi::explain {
 namespace {
@@ -160,12 +161,39 @@ void AppendEquation(std::string& out, const std::vector<Expression>& equal) {
   out += "</span>";
 }
 
+// A sentence's number and the punctuation right after it ("12.", "4,", "12。") kept on one line:
+// a line may otherwise break between a <math> element and the comma after it.
+std::string WithPunctuationKept(const std::string& sentence) {
+  static constexpr std::string_view kEnd = "</math>";
+  static constexpr std::string_view kPunctuation[] = {
+      ",", ".", ":", ";", "\xE3\x80\x81", "\xE3\x80\x82", "\xEF\xBC\x8C"};
+  std::string out;
+  std::size_t done = 0;
+  for (std::size_t end = sentence.find(kEnd); end != std::string::npos;
+       end = sentence.find(kEnd, end + 1)) {
+    const std::size_t after = end + kEnd.size();
+    std::size_t length = 0;
+    for (std::string_view mark : kPunctuation) {
+      if (sentence.compare(after, mark.size(), mark) == 0) length = mark.size();
+    }
+    if (length == 0) continue;
+    const std::size_t start = sentence.rfind("<math", end);
+    out.append(sentence, done, start - done);
+    out += "<span class=\"kept\">";
+    out.append(sentence, start, after + length - start);
+    out += "</span>";
+    done = after + length;
+  }
+  out.append(sentence, done);
+  return out;
+}
+
 void AppendSteps(std::string& out, const std::vector<Step>& steps, Translate translate) {
   out += "<ol class=\"steps\">";
   for (const Step& step : steps) {
     out += step.kind == Kind::kOperation ? "<li class=\"heading\">" : "<li>";
     out += "<span class=\"sentence\">";
-    out += Filled(HtmlEscaped(Sentence(step, translate)), step, InSentence);
+    out += WithPunctuationKept(Filled(HtmlEscaped(Sentence(step, translate)), step, InSentence));
     out += "</span>";
     if (!step.math.empty()) {
       out += ' ';
