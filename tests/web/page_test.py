@@ -879,6 +879,34 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.js(LINEAR_MATHML), [
                     e.replace("-", minus).replace("*", times) for e in equations])
 
+    def test_fraction_bars_stand_out_light_dark_and_forced(self):
+        self.enter(["3", "1", "4", "1", "2", "3"])
+        self.driver.find_element("id", "Subtract").click()
+        self.explain()
+        for forced in (False, True):
+            for scheme in ("light", "dark"):
+                features = [{"name": "prefers-color-scheme", "value": scheme}]
+                if forced:
+                    features.append({"name": "forced-colors", "value": "active"})
+                with self.subTest(scheme=scheme, forced=forced):
+                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                {"features": features})
+                    try:
+                        # The strip between the answer's 7 and 12 holds the bar alone.
+                        x, y, w, h = self.js(
+                            "const f = [...document.querySelectorAll('#explanation-body "
+                            "mfrac')].pop(), [top, bottom] = [...f.children].map("
+                            "e => e.getBoundingClientRect()), r = f.getBoundingClientRect();"
+                            "return [r.x, top.bottom, r.width, bottom.top - top.bottom]")
+                        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+                            "clip": {"x": x, "y": y, "width": w, "height": max(h, 1),
+                                     "scale": 1}})["data"]
+                        self.assertGreaterEqual(self.driver.execute_async_script(LETTERS, png),
+                                                3)
+                    finally:
+                        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                    {"features": []})
+
     def solution_below_the_form(self, driver=None):
         return (driver or self.driver).execute_script(
             "const form = document.getElementById('window').getBoundingClientRect();"
