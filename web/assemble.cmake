@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Inlines the style, the renderer, the icon and the WebAssembly module (itself one JavaScript file
-# with the binary embedded) into the page, so that ondavi.html works opened straight from disk.
+# Inlines the style, the renderer, the icon and the WebAssembly module (its JavaScript, and beside
+# it its binary compressed with gzip as base64, with the unpacker for browsers that have none)
+# into the page, so that ondavi.html works opened straight from disk.
 # The page's own sentences: TEXTS, run under NODE, prints the English ones, and each language of
 # LANGUAGES (separated by commas) has its catalog in PO_DIR, read with MSGATTRIB. The English ones
 # stand in the page, all of them in its first script, and each language's in the text for
@@ -14,6 +15,11 @@ file(READ ${SOURCE_DIR}/page.css style)
 file(READ ${SOURCE_DIR}/page.js renderer)
 file(READ ${SOURCE_DIR}/page_texts.js texts)
 file(READ ${MODULE} module)
+string(REGEX REPLACE "\\.js$" ".wasm" binary "${MODULE}")
+execute_process(COMMAND ${NODE} ${SOURCE_DIR}/gzip_base64.js ${binary} OUTPUT_VARIABLE packed
+                COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${SOURCE_DIR}/inflate.js inflate)
+set(module "var ondaviModuleBinary = \"${packed}\";\n${inflate}\n${module}")
 execute_process(COMMAND ${NODE} ${TEXTS} OUTPUT_VARIABLE english COMMAND_ERROR_IS_FATAL ANY)
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 page_texts("${english}" "${LANGUAGES}" ${PO_DIR} ${MSGATTRIB} table)

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "form_json.h"
+#include "mathml_writer.h"
 #include "message_text.h"
 #include "page_session.h"
 #include "translation.h"
+#include "writers.h"
 
 namespace {
 
@@ -38,7 +40,55 @@ const char* Returned(std::string text) {
 // The page's own texts that ondavi_translate gives in the user's language.
 [[maybe_unused]] constexpr const char* kPageTexts[] = {
     N_("OK"),
+    // TRANSLATORS: The web page: the heading of the worked solution that "Explain" opens below
+    // the calculator.
+    N_("Worked solution"),
+    // TRANSLATORS: The web page: a button that closes the worked solution.
+    N_("Close"),
+    // TRANSLATORS: The web page: a button that copies the worked solution as text (and with its
+    // fractions, where the clipboard takes them).
+    N_("Copy"),
+    // TRANSLATORS: The web page: a button that copies the worked solution as LaTeX, the
+    // typesetting language of mathematics.
+    N_("Copy LaTeX"),
+    // TRANSLATORS: The web page: a button that prints the worked solution.
+    N_("Print"),
+    // TRANSLATORS: The web page: said to screen readers once the worked solution is on the
+    // clipboard.
+    N_("Copied."),
 };
+
+std::string_view Translated(std::string_view context, std::string_view english) {
+  return ondavi::form::Tr(context, english);
+}
+
+// The worked solution Explain last showed, in one of the writers' forms: its problem, then its
+// steps; or its hint alone.
+enum class Written { kHtml, kText, kLatex };
+std::string Explained(Written written) {
+  const ondavi::form::Explanation& shown = Session().Explanation();
+  std::string out;
+  if (written == Written::kHtml) {
+    if (!shown.problem.empty()) {
+      out += "<p class=\"problem\">" + ondavi::explain::HtmlEscaped(shown.problem) + "</p>";
+    }
+    if (shown.solution) {
+      ondavi::explain::AppendHtml(out, *shown.solution, Translated);
+    } else {
+      out += "<p class=\"hint\">" + ondavi::explain::HtmlEscaped(shown.hint) + "</p>";
+    }
+    return out;
+  }
+  const bool latex = written == Written::kLatex;
+  if (!shown.problem.empty()) out += shown.problem + (latex ? " \\\\\n" : "\n");
+  if (!shown.solution) return out + shown.hint + "\n";
+  if (latex) {
+    ondavi::explain::AppendLatex(out, *shown.solution, Translated);
+  } else {
+    ondavi::explain::AppendText(out, *shown.solution, Translated);
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -127,6 +177,29 @@ EMSCRIPTEN_KEEPALIVE const char* ondavi_message_lines() {
 // After an operator: the answer in words, for screen readers; empty after other buttons.
 EMSCRIPTEN_KEEPALIVE const char* ondavi_last_result() {
   return Returned(Session().LastResult());
+}
+
+// Whether the page shows the worked solution now: while it does, each new calculation is explained
+// at once, and ondavi_explained counts it.
+EMSCRIPTEN_KEEPALIVE void ondavi_set_explanation_open(int open) {
+  Session().SetExplanationOpen(open != 0);
+}
+
+// How many worked solutions Explain and the open solution have been given so far.
+EMSCRIPTEN_KEEPALIVE int ondavi_explained() {
+  return static_cast<int>(Session().Explained());
+}
+
+// The last worked solution as HTML with MathML (the problem, then a list of the steps; or the
+// hint), as plain text (one step a line, sub-steps indented) and as LaTeX.
+EMSCRIPTEN_KEEPALIVE const char* ondavi_explanation_html() {
+  return Returned(Explained(Written::kHtml));
+}
+EMSCRIPTEN_KEEPALIVE const char* ondavi_explanation_text() {
+  return Returned(Explained(Written::kText));
+}
+EMSCRIPTEN_KEEPALIVE const char* ondavi_explanation_latex() {
+  return Returned(Explained(Written::kLatex));
 }
 
 }  // extern "C"

@@ -5,9 +5,17 @@
 
 (async function () {
   const unsupported = document.getElementById("unsupported");
+  // The module's binary, stored compressed: unpacked by the browser where it can, or else by
+  // ondaviInflate.
+  const unpacked = async (base64) => {
+    const packed = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    if (typeof DecompressionStream !== "function") return ondaviInflate(packed);
+    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+  };
   let module;
   try {
-    module = await OndaviModule();
+    module = await OndaviModule({ wasmBinary: await unpacked(ondaviModuleBinary) });
   } catch (error) {
     // A browser without WebAssembly (or with it turned off) gets words, not a blank page.
     unsupported.textContent = ondaviPage.texts[ondaviPage.language].noWebAssembly;
@@ -73,6 +81,11 @@
       put(text);
       return taken(module._ondavi_translate());
     },
+    setExplanationOpen: (open) => module._ondavi_set_explanation_open(open ? 1 : 0),
+    explained: () => module._ondavi_explained(),
+    explanationHtml: () => taken(module._ondavi_explanation_html()),
+    explanationText: () => taken(module._ondavi_explanation_text()),
+    explanationLatex: () => taken(module._ondavi_explanation_latex()),
   };
   // The user's language: ?lang=fr in the address (for a shared link), or the browser's own
   // languages in order of preference (as the page's first script read them); the form, Show Work,
@@ -87,6 +100,7 @@
   const client = document.getElementById("client");
   const announcement = document.getElementById("announcement");
   const boxes = []; // boxes[n] is the input of Textn
+  const EXPLAIN = 7; // the action of "Explain"
 
   // Places in twips become CSS pixels at 96 dpi, rounded down as the desktop windows place them;
   // the style sheet uses them for the desktop form and ignores them in the narrow arrangement.
@@ -167,7 +181,9 @@
       element = document.createElement("button");
       element.type = "button";
       element.textContent = control.caption;
-      element.addEventListener("click", () => press(control.action));
+      element.addEventListener("click", () =>
+        control.action === EXPLAIN ? explain(element) : press(control.action),
+      );
     } else {
       element = document.createElement("div");
       element.className = control.kind === "shape" ? "shape" : "label";
@@ -318,6 +334,7 @@
       showBeginning(box);
     });
     keepOperands();
+    if (explanationOpen() && api.explained() !== explainedCount) showExplanation();
     // The live region says the new answer, or nothing when the click left none.
     announcement.textContent = "";
     if (showedMessage) {
@@ -387,6 +404,115 @@
     event.clipboardData.setData("text/plain", promptText.textContent);
     event.preventDefault();
   });
+
+  // Explain: the worked solution of the last calculation below the form, beside the boxes rather
+  // than over them, until its close button or Escape closes it; while it is open, each new
+  // calculation is explained in it at once. Every number and equation is MathML; a browser that
+  // does not draw MathML shows each in the calculator's own notation instead.
+  const explanation = document.getElementById("explanation");
+  const explanationBody = document.getElementById("explanation-body");
+  const explanationTitle = document.getElementById("explanation-title");
+  const closeButton = document.getElementById("explanation-close");
+  const explanationButtons = {
+    "explanation-copy": "Copy",
+    "explanation-latex": "Copy LaTeX",
+    "explanation-print": "Print",
+  };
+  explanationTitle.textContent = api.translate("Worked solution");
+  for (const [id, text] of Object.entries(explanationButtons)) {
+    document.getElementById(id).textContent = api.translate(text);
+  }
+  closeButton.setAttribute("aria-label", api.translate("Close"));
+  closeButton.title = api.translate("Close");
+  const drawsMathMl = (() => {
+    const probe = document.createElement("div");
+    probe.className = "unseen";
+    probe.innerHTML = '<math><mspace width="40px" height="10px"></mspace></math>';
+    document.body.append(probe);
+    const width = probe.firstChild.getBoundingClientRect().width;
+    probe.remove();
+    return Math.abs(width - 40) < 2;
+  })();
+  document.documentElement.classList.toggle("no-mathml", !drawsMathMl);
+  let explainedCount = -1;
+  let explainButton = null;
+  const explanationOpen = () => !explanation.hidden;
+  function showExplanation() {
+    explainedCount = api.explained();
+    explanationBody.innerHTML = api.explanationHtml();
+    if (drawsMathMl) return;
+    for (const math of explanationBody.querySelectorAll("math")) {
+      const inline = document.createElement("span");
+      inline.className = "inline-math";
+      inline.textContent = math.getAttribute("alttext");
+      math.replaceWith(inline);
+    }
+  }
+  function explain(button) {
+    explainButton = button;
+    api.click(EXPLAIN);
+    showExplanation();
+    const opening = !explanationOpen();
+    explanation.hidden = false;
+    document.documentElement.classList.add("explaining");
+    api.setExplanationOpen(true);
+    explanation.scrollIntoView({ block: "nearest" });
+    if (opening) explanationTitle.focus({ preventScroll: true });
+  }
+  function closeExplanation() {
+    const hadFocus = explanation.contains(document.activeElement);
+    explanation.hidden = true;
+    document.documentElement.classList.remove("explaining");
+    api.setExplanationOpen(false);
+    if (hadFocus && explainButton) explainButton.focus();
+  }
+  closeButton.addEventListener("click", closeExplanation);
+  document.addEventListener("keydown", (event) => {
+    if ((event.key === "Escape" || event.key === "Esc") && explanationOpen() && !prompt.open &&
+        !prompt.hasAttribute("open")) {
+      event.preventDefault();
+      closeExplanation();
+    }
+  });
+  // Copy puts the text on the clipboard, one step a line, and the same as HTML with MathML for
+  // word processors; Copy LaTeX the LaTeX. The copy event carries both types where the browser
+  // lets a click copy; elsewhere the clipboard's own interface takes the text.
+  let copying = null;
+  document.addEventListener(
+    "copy",
+    (event) => {
+      if (!copying) return;
+      for (const [type, data] of Object.entries(copying)) event.clipboardData.setData(type, data);
+      event.preventDefault();
+    },
+    true,
+  );
+  const copy = (data) => {
+    copying = data;
+    let copied = false;
+    try {
+      copied = document.execCommand("copy");
+    } catch (error) {
+      copied = false;
+    }
+    copying = null;
+    if (!copied && navigator.clipboard) {
+      navigator.clipboard.writeText(data["text/plain"]).catch(() => {});
+    }
+    announcement.textContent = "";
+    requestAnimationFrame(() => (announcement.textContent = api.translate("Copied.")));
+  };
+  const mathNamespace = 'xmlns="http://www.w3.org/1998/Math/MathML" ';
+  document.getElementById("explanation-copy").addEventListener("click", () =>
+    copy({
+      "text/plain": api.explanationText(),
+      "text/html": api.explanationHtml().replace(/<math /g, "<math " + mathNamespace),
+    }),
+  );
+  document.getElementById("explanation-latex").addEventListener("click", () =>
+    copy({ "text/plain": api.explanationLatex() }),
+  );
+  document.getElementById("explanation-print").addEventListener("click", () => window.print());
 
   // Hosted, the page can be installed and used offline; opened from disk it fetches nothing.
   if (location.protocol === "https:" || location.protocol === "http:") {

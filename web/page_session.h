@@ -8,6 +8,7 @@
 
 #include "answer_text.h"
 #include "box_panel.h"
+#include "explanation.h"
 #include "form.h"
 #include "form_actions.h"
 #include "module1.h"
@@ -16,6 +17,10 @@ namespace ondavi::web {
 
 class PageSession {
  public:
+  PageSession() { actions_.SetExplanationView(&view_); }
+  PageSession(const PageSession&) = delete;
+  PageSession& operator=(const PageSession&) = delete;
+
   void SetText(Box box, const std::string& text) { boxes_.SetText(box, text); }
   std::string Text(Box box) const { return boxes_.Text(box); }
   void SetDecimalSeparator(char separator) { boxes_.separator = separator; }
@@ -50,7 +55,23 @@ class PageSession {
   const std::string& Message() const { return actions_.Said().Last(); }
   const std::string& LastResult() const { return actions_.LastResult(); }
 
+  // The worked solution "Explain" last showed, and how many times one was shown: the page shows
+  // each new one while its solution is open.
+  const form::Explanation& Explanation() const { return view_.shown; }
+  unsigned Explained() const { return view_.count; }
+  void SetExplanationOpen(bool open) { view_.open = open; }
+
  private:
+  struct View : form::ExplanationView {
+    void Show(const form::Explanation& explanation) override {
+      shown = explanation;
+      ++count;
+    }
+    bool Open() const override { return open; }
+    form::Explanation shown;
+    unsigned count = 0;
+    bool open = false;
+  };
   struct Boxes : InMemoryBoxPanel {
     char DecimalSeparator() const override { return separator; }
     char separator = '.';
@@ -58,6 +79,7 @@ class PageSession {
   Module1 module_;
   Boxes boxes_;
   form::FormActions actions_{module_, boxes_};
+  View view_;
 };
 
 }  // namespace ondavi::web

@@ -5,6 +5,7 @@ language and colour preference, and the same answers as the native core, byte fo
 
 Usage: page_test.py PATH/ondavi.html PATH/session_runner
 """
+import base64
 import functools
 import http.server
 import os
@@ -75,6 +76,51 @@ for (const label of shown.filter(e => e.classList.contains('label'))) {
   }
 }
 return close;
+"""
+# The worked solution shown: its problem or hint, then each step in document order, as its
+# sentence's text, its equation in the calculator's notation, and each stacked fraction of the
+# equation as its numerator's and denominator's text.
+EXPLAINED = """
+const body = document.getElementById('explanation-body');
+if (document.getElementById('explanation').hidden) return null;
+return [...body.querySelectorAll('p, li')].map(e => {
+  if (e.tagName === 'P') return ['p', e.textContent, '', []];
+  const math = e.querySelector(':scope > .equation');
+  const sentence = e.querySelector(':scope > .sentence').cloneNode(true);
+  sentence.querySelectorAll('math').forEach(m => m.replaceWith(m.getAttribute('alttext')));
+  return ['li', sentence.textContent,
+          math ? [...math.querySelectorAll('math')].map(m => m.getAttribute('alttext'))
+                   .join(' ') : '',
+          math ? [...math.querySelectorAll('mfrac')].map(f =>
+                   f.children[0].textContent + '/' + f.children[1].textContent) : []];
+});
+"""
+# The answer step's last part ("= 1 7/12") as MathML, element by element: tag, or tag and text.
+ANSWER_MATHML = """
+const steps = document.querySelectorAll('#explanation-body li');
+const parts = steps[steps.length - 1].querySelectorAll('.equation math');
+const out = ['math'];
+const walk = e => { out.push(e.children.length ? e.localName : e.localName + ':' + e.textContent);
+                    [...e.children].forEach(walk); };
+[...parts[parts.length - 1].children].forEach(walk);
+return out;
+"""
+# Each equation of the solution, its MathML read back in a line: {numerator/denominator} for a
+# stacked fraction, & for the invisible plus between a mixed number's parts.
+LINEAR_MATHML = """
+const linear = e => e.localName === 'mn' ? e.textContent
+  : e.localName === 'mo' ? (e.textContent === '\\u2064' ? '&' : e.textContent)
+  : e.localName === 'mfrac' ? '{' + linear(e.children[0]) + '/' + linear(e.children[1]) + '}'
+  : [...e.children].map(linear).join('');
+return [...document.querySelectorAll('#explanation-body .equation')].map(
+  equation => [...equation.querySelectorAll('math')].map(linear).join(''));
+"""
+# Each stacked fraction of the solution whose numerator is not drawn above its denominator.
+UNSTACKED = """
+return [...document.querySelectorAll('#explanation-body mfrac')].filter(f => {
+  const [top, bottom] = [...f.children].map(e => e.getBoundingClientRect());
+  return !(top.bottom <= bottom.top + 1 && top.height > 0 && bottom.height > 0);
+}).map(f => f.textContent);
 """
 # Contrast between two CSS colours, as WCAG reckons it.
 CONTRAST = """
@@ -348,6 +394,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(visited, order)
         self.driver.find_element("id", "ShowWork").click()  # an empty transcript: a dialog
         self.keys(Keys.ESCAPE)
+        self.keys(Keys.TAB)  # from Show Work to Explain, the last
         backwards = []
         for _ in order:
             backwards.append(self.focused())
@@ -598,6 +645,18 @@ class PageTest(unittest.TestCase):
         finally:
             browser.quit()
 
+    def test_browsers_without_decompression_streams_unpack_the_module_in_javascript(self):
+        browser = chromium.start(1280, 800)
+        try:
+            browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": "delete window.DecompressionStream"})
+            chromium.open_page(browser, URL)
+            self.enter_in(browser, WORKED_EXAMPLE[:6])
+            browser.find_element("id", "Add").click()
+            self.assertEqual(browser.execute_script(BOXES), WORKED_EXAMPLE)
+        finally:
+            browser.quit()
+
     def test_where_the_calculator_cannot_start_the_page_says_so_in_the_users_language(self):
         """Without WebAssembly, where the calculator never starts (a browser too old for the
         renderer), and with JavaScript off, where every language's sentence shows."""
@@ -736,6 +795,253 @@ class PageTest(unittest.TestCase):
         self.assertIn("    Answer is", printed[2])
         self.assertTrue(printed[3])
         self.assertGreaterEqual(printed[4], 7)
+
+    def explain(self, driver=None):
+        """Presses Explain; returns each step of the solution shown, in document order."""
+        driver = driver or self.driver
+        driver.find_element("id", "Explain").click()
+        return driver.execute_script(EXPLAINED)
+
+    def test_explain_shows_each_step_in_mathml_in_the_users_language(self):
+        """The hint before any calculation; after 3 1/4 - 1 2/3 the LCD 12, the renamed
+        fractions, the borrow and 1 7/12, every fraction stacked; after a problem of three
+        operators each operation's heading; in English, French, Russian and Japanese."""
+        for language in ("en", "fr", "ru", "ja"):
+            words = catalog(language)
+            say = lambda english, *numbers: fill(words.get(("explain", english), english),
+                                                 numbers)
+            with self.subTest(language=language):
+                chromium.open_page(self.driver, f"{URL}?lang={language}")
+                hint = "Type a problem or two operands and press an operator."
+                self.assertEqual(self.explain(), [["p", words.get((None, hint), hint), "", []]])
+                self.assertEqual(self.js("return document.getElementById('prompt').open"),
+                                 False)
+                self.enter(["3", "1", "4", "1", "2", "3"])
+                self.driver.find_element("id", "Subtract").click()
+                # Open, the solution follows each new calculation without another press.
+                steps = self.js(EXPLAINED)
+                self.assertEqual(steps, [
+                    ["p", "3 1/4 - 1 2/3", "", []],
+                    ["li", say("The least common denominator of %1 and %2, by listing "
+                               "multiples, is %3.", 4, 3, 12), "", []],
+                    ["li", say("Multiples of %1 until one is a multiple of %2: %3.", 4, 3,
+                               "4, 8, 12"), "", []],
+                    ["li", say("Rename the fraction over %1: multiply both parts by %2:", 12, 3),
+                     "1/4 = (1 x 3)/(4 x 3) = 3/12", ["1/4", "1×3/4×3", "3/12"]],
+                    ["li", say("Rename the fraction over %1: multiply both parts by %2:", 12, 4),
+                     "2/3 = (2 x 4)/(3 x 4) = 8/12", ["2/3", "2×4/3×4", "8/12"]],
+                    ["li", say("Write the problem with the renamed fractions:"),
+                     "3 1/4 - 1 2/3 = 3 3/12 - 1 8/12", ["1/4", "2/3", "3/12", "8/12"]],
+                    ["li", say("%1 is less than %2, so take 1 from the whole number as %3:",
+                               "3/12", "8/12", "12/12"),
+                     "3 3/12 = 2 + 12/12 + 3/12 = 2 15/12", ["3/12", "12/12", "3/12", "15/12"]],
+                    ["li", say("Work out the whole numbers and the fractions apart:"),
+                     "2 15/12 - 1 8/12 = (2 - 1) + (15/12 - 8/12) = 1 + 7/12 = 1 7/12",
+                     ["15/12", "8/12", "15/12", "8/12", "7/12", "7/12"]],
+                    ["li", say("%1 is already in lowest terms.", "7/12"), "", []],
+                    ["li", say("Answer:"), "3 1/4 - 1 2/3 = 1 7/12", ["1/4", "2/3", "7/12"]]])
+                # The answer as MathML: 1 and 7/12, a whole number beside a stacked fraction.
+                self.assertEqual(self.js(ANSWER_MATHML), [
+                    "math", "mo:=", "mrow", "mn:1", "mo:\u2064", "mfrac", "mn:7", "mn:12"])
+                self.assertEqual(self.js(UNSTACKED), [])
+                self.assertTrue(self.solution_below_the_form())
+                self.js("const data = new DataTransfer(); data.setData('text/plain', "
+                        "'1/2 + 1/3 x (2 - 1/4)'); document.getElementById('Text1')"
+                        ".dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, "
+                        "bubbles: true, cancelable: true}))")
+                headings = self.js("return [...document.querySelectorAll('#explanation-body "
+                                   ".heading')].map(h => [h.querySelector('.sentence')"
+                                   ".textContent, h.querySelector(':scope > .equation math')"
+                                   ".getAttribute('alttext')])")
+                self.assertEqual(headings, [
+                    [say("Step %1 of %2, brackets first:", 1, 3), "2 - 1/4"],
+                    [say("Step %1 of %2, x and / before + and -:", 2, 3), "1/3 x 1 3/4"],
+                    [say("Step %1 of %2:", 3, 3), "1/2 + 7/12"]])
+
+    def test_signs_brackets_decimals_and_quotients_in_mathml(self):
+        """Each equation's MathML read back in a line: {a/b} a stacked fraction, & the invisible
+        plus of a mixed number; a negative right operand in brackets, as print sets it."""
+        minus, times = "\u2212", "\u00d7"
+        for problem, equations in (
+                ("1 1/2 - -1/2", [
+                    "1&{1/2}-(-{1/2})=1&{1/2}+{1/2}", "1&{1/2}+{1/2}=1+({1/2}+{1/2})=1+{2/2}",
+                    "1+{2/2}=1+1=2", "1&{1/2}-(-{1/2})=2"]),
+                ("-2 1/4 x 0.5", [
+                    "-2&{1/4}=-{9/4}", "2&{1/4}={2*4+1/4}={9/4}", "0.5={5/10}={1/2}",
+                    "-{9/4}*{1/2}={-9*1/4*2}=-{9/8}", "-{9/8}=-1&{1/8}",
+                    "-2&{1/4}*0.5=-1&{1/8}"])):
+            with self.subTest(problem=problem):
+                self.js("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
+                        "document.getElementById('Text1').dispatchEvent(new ClipboardEvent("
+                        "'paste', {clipboardData: data, bubbles: true, cancelable: true}))",
+                        problem)
+                self.driver.find_element("id", "Explain").click()
+                self.assertEqual(self.js(LINEAR_MATHML), [
+                    e.replace("-", minus).replace("*", times) for e in equations])
+
+    def test_fraction_bars_stand_out_light_dark_and_forced(self):
+        self.enter(["3", "1", "4", "1", "2", "3"])
+        self.driver.find_element("id", "Subtract").click()
+        self.explain()
+        for forced in (False, True):
+            for scheme in ("light", "dark"):
+                features = [{"name": "prefers-color-scheme", "value": scheme}]
+                if forced:
+                    features.append({"name": "forced-colors", "value": "active"})
+                with self.subTest(scheme=scheme, forced=forced):
+                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                {"features": features})
+                    try:
+                        # The strip between the answer's 7 and 12 holds the bar alone.
+                        x, y, w, h = self.js(
+                            "const f = [...document.querySelectorAll('#explanation-body "
+                            "mfrac')].pop(), [top, bottom] = [...f.children].map("
+                            "e => e.getBoundingClientRect()), r = f.getBoundingClientRect();"
+                            "return [r.x, top.bottom, r.width, bottom.top - top.bottom]")
+                        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+                            "clip": {"x": x, "y": y, "width": w, "height": max(h, 1),
+                                     "scale": 1}})["data"]
+                        self.assertGreaterEqual(self.driver.execute_async_script(LETTERS, png),
+                                                3)
+                    finally:
+                        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                                    {"features": []})
+
+    def solution_below_the_form(self, driver=None):
+        return (driver or self.driver).execute_script(
+            "const form = document.getElementById('window').getBoundingClientRect();"
+            "const solution = document.getElementById('explanation').getBoundingClientRect();"
+            "return solution.top >= form.bottom && solution.height > 0")
+
+    def test_the_solution_closes_with_its_button_and_escape_and_is_no_dialog(self):
+        self.enter(["3", "1", "4", "1", "2", "3"])
+        self.driver.find_element("id", "Subtract").click()
+        for close in ("button", Keys.ESCAPE):
+            with self.subTest(close=close):
+                self.explain()
+                self.assertEqual(self.focused(), "explanation-title")
+                # Not modal: the boxes still take clicks while it is open.
+                self.driver.find_element("id", "Add").click()
+                self.assertEqual(self.boxes()[6:8], ["59", "12"])
+                self.driver.find_element("id", "explanation-title").click()
+                if close == "button":
+                    self.driver.find_element("id", "explanation-close").click()
+                else:
+                    self.keys(Keys.ESCAPE)
+                self.assertTrue(self.js("return document.getElementById('explanation').hidden"))
+                self.assertEqual(self.focused(), "Explain")
+        self.assertEqual(self.js("return document.getElementById('explanation-close')"
+                                 ".getAttribute('aria-label')"), "Close")
+
+    def test_without_mathml_the_solution_shows_the_calculators_notation(self):
+        plain = chromium.start(1280, 800)
+        try:
+            # As a browser that lays out no MathML: its elements take no room of their own.
+            plain.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": (
+                "const sheet = new CSSStyleSheet(); sheet.replaceSync('mspace { display: none "
+                "!important }'); document.adoptedStyleSheets = [sheet];")})
+            chromium.open_page(plain, URL)
+            plain.execute_script(ENTER, ["3", "1", "4", "1", "2", "3"])
+            plain.find_element("id", "Subtract").click()
+            self.explain(plain)
+            shown = plain.execute_script(
+                "const body = document.getElementById('explanation-body');"
+                "return [body.querySelectorAll('math').length, body.innerText]")
+        finally:
+            plain.quit()
+        self.assertEqual(shown[0], 0)
+        for line in ("1/4 = (1 x 3)/(4 x 3) = 3/12",
+                     "3 3/12 = 2 + 12/12 + 3/12 = 2 15/12",
+                     "The least common denominator of 4 and 3, by listing multiples, is 12.",
+                     "Answer: 3 1/4 - 1 2/3 = 1 7/12"):
+            self.assertIn(line, shown[1])
+
+    def test_copy_gives_text_and_html_with_mathml_and_latex(self):
+        self.enter(["3", "1", "4", "1", "2", "3"])
+        self.driver.find_element("id", "Subtract").click()
+        self.explain()
+        self.js("window.copied = []; document.addEventListener('copy', e => window.copied.push("
+                "[e.clipboardData.getData('text/plain'), e.clipboardData.getData('text/html')]))")
+        self.driver.find_element("id", "explanation-copy").click()
+        self.driver.find_element("id", "explanation-latex").click()
+        (text, html), (latex, latex_html) = self.js("return window.copied")
+        self.assertTrue(text.startswith(
+            "3 1/4 - 1 2/3\nThe least common denominator of 4 and 3, by listing multiples, is "
+            "12.\n  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"), text)
+        self.assertIn("\nAnswer: 3 1/4 - 1 2/3 = 1 7/12\n", text)
+        self.assertIn('<math xmlns="http://www.w3.org/1998/Math/MathML" '
+                      'alttext="= 1 7/12"><mo>=</mo>', html)
+        self.assertIn("<mfrac><mn>7</mn><mn>12</mn></mfrac>", html)
+        self.assertIn("Answer: $3\\tfrac{1}{4} - 1\\tfrac{2}{3} = 1\\tfrac{7}{12}$ \\\\\n",
+                      latex)
+        self.assertEqual(latex_html, "")
+        self.assertTrue(self.announced("Copied."))
+
+    def test_printed_the_solution_shows_without_buttons(self):
+        self.enter(["3", "1", "4", "1", "2", "3"])
+        self.driver.find_element("id", "Subtract").click()
+        self.explain()
+        pdf = self.driver.execute_cdp_cmd("Page.printToPDF", {})["data"]
+        self.assertTrue(base64.b64decode(pdf).startswith(b"%PDF"))
+        if shutil.which("pdftotext"):
+            with tempfile.TemporaryDirectory() as folder:
+                path = pathlib.Path(folder) / "printed.pdf"
+                path.write_bytes(base64.b64decode(pdf))
+                printed = subprocess.run(["pdftotext", str(path), "-"], capture_output=True,
+                                         text=True, check=True).stdout
+            self.assertIn("The least common denominator of 4 and 3", printed)
+            self.assertNotIn("Copy LaTeX", printed)
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        try:
+            printed = self.js("""
+                const shown = e => e.getClientRects().length > 0;
+                return [shown(document.getElementById('explanation-body')),
+                        document.getElementById('explanation-body').innerText,
+                        [...document.querySelectorAll('button')].filter(shown).map(b => b.id),
+                        shown(document.getElementById('Text9'))];""")
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+        self.assertTrue(printed[0])
+        self.assertIn("3 1/4 - 1 2/3", printed[1])
+        self.assertEqual(printed[2], [])
+        self.assertTrue(printed[3])  # the answer's mixed number
+
+    def test_on_a_phone_the_solution_scrolls_into_view_and_targets_stay_44_px(self):
+        for width, height, mobile, zoom in ((360, 740, True, 1), (640, 400, False, 2),
+                                            (320, 200, False, 4)):
+            phone = chromium.start(width, height, mobile=mobile, zoom=zoom)
+            try:
+                chromium.open_page(phone, URL)
+                phone.execute_script(ENTER, ["3", "1", "4", "1", "2", "3"])
+                phone.find_element("id", "Subtract").click()
+                rows = phone.execute_script(
+                    "return ['cls', 'ShowWork', 'Explain'].map(id => { const r = document"
+                    ".getElementById(id).getBoundingClientRect(); return [r.top, r.width,"
+                    " r.height]; })")
+                phone.find_element("id", "Explain").click()
+                g = phone.execute_script("""
+                    const solution = document.getElementById('explanation');
+                    const r = solution.getBoundingClientRect();
+                    return [r.top < innerHeight && r.bottom > 0,
+                            document.documentElement.scrollWidth,
+                            [...solution.querySelectorAll('button')].map(b => {
+                              const r = b.getBoundingClientRect();
+                              return Math.min(r.width, r.height); }),
+                            [...solution.querySelectorAll('.part')].filter(
+                              p => p.scrollWidth > p.clientWidth + 1).map(p => p.textContent)];
+                    """)
+                with self.subTest(width=width, zoom=zoom):
+                    self.assertEqual(len({round(top) for top, _, _ in rows}), 1)
+                    for _, w, h in rows:
+                        self.assertGreaterEqual(min(w, h), 44)
+                    self.assertTrue(g[0])
+                    self.assertLessEqual(g[1], width)
+                    for smallest in g[2]:
+                        self.assertGreaterEqual(smallest, 44)
+                    self.assertEqual(g[3], [])  # every equation breaks before an "=" instead
+                    self.assertTrue(self.solution_below_the_form(phone))
+            finally:
+                phone.quit()
 
     def test_hosted_it_works_offline_from_good_copies_of_its_own_files_only(self):
         """Beside another application, whose page is the folder's index: visiting the folder's
@@ -899,7 +1205,7 @@ LANGUAGES = [line.strip() for line in (PO / "LINGUAS").read_text().splitlines()
              if line.strip() and not line.startswith("#")]
 ENGLISH_CAPTIONS = {"Label2": "Mixed Number", "Label3": "Decimal", "Label4": "Answer",
                     "cls": "clear", "Label5": "Fraction1", "Label6": "Fraction2",
-                    "ShowWork": "Show Work"}
+                    "ShowWork": "Show Work", "Explain": "Explain"}
 
 # The page's own sentences, which the page shows in the user's language.
 PAGE_SENTENCES = {
@@ -918,6 +1224,13 @@ def page_sentence(language, key):
     if language == "en":
         return english
     return catalog(language)[(None, english)]
+
+
+def fill(sentence, numbers):
+    """A worked solution's sentence with %1, %2... replaced by the numbers."""
+    for i, number in enumerate(numbers):
+        sentence = sentence.replace(f"%{i + 1}", str(number))
+    return sentence
 
 
 def catalog(language):
