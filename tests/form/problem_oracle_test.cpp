@@ -52,6 +52,8 @@ char32_t Plain(char32_t c) {
   if (c == U'\uFF09') return U')';
   if (c == U'\uFF1D') return U'=';
   if (c == U'\uFF0E') return U'.';
+  if (c == U'\uFF05') return U'%';
+  if (c == U'\uFF1F') return U'?';
   return c;
 }
 
@@ -92,11 +94,14 @@ class SecondReader {
     }
     std::optional<Fraction> v = Expression();
     Blanks();
-    if (Is(U'=')) {
+    if (Is(U'=')) {  // "=", or "= ?"
       ++i_;
       Blanks();
+      if (Is(U'?')) ++i_;
+      Blanks();
     }
-    if (!v || i_ != t_.size() || operators_ == 0) return std::nullopt;
+    // One number alone is a problem, unless a whole number: a box is being filled with it.
+    if (!v || i_ != t_.size() || (operators_ == 0 && whole_)) return std::nullopt;
     zero_denominator = zero_denominator_;
     return v;
   }
@@ -181,7 +186,13 @@ class SecondReader {
       ++i_;
       return v;
     }
-    return Operand();
+    std::optional<Fraction> v = Operand();
+    if (v && Is(U'%')) {  // a percent: hundredths
+      ++i_;
+      whole_ = false;
+      v->den *= 100;
+    }
+    return v;
   }
 
   // A fraction at i_: digits, a slash, digits; or a vulgar fraction. Not followed by a digit,
@@ -207,6 +218,7 @@ class SecondReader {
   // minus sign right before it or not; a mixed number's numerator has no leading zero and is
   // less than twice its denominator.
   std::optional<Fraction> Operand() {
+    whole_ = false;
     const bool negative = Is(U'-');
     if (negative) ++i_;
     const int sign = negative ? -1 : 1;
@@ -241,6 +253,7 @@ class SecondReader {
       }
     }
     i_ = whole_end;
+    whole_ = true;
     return Fraction{sign * whole, 1};
   }
 
@@ -254,6 +267,7 @@ class SecondReader {
   int operators_ = 0;
   bool zero_denominator_ = false;
   bool division_by_zero_ = false;
+  bool whole_ = false;  // the last operand read is a whole number, with no point or percent
 };
 
 // ---- Random problems ---------------------------------------------------------------------
@@ -306,6 +320,12 @@ std::string RandomOperand(std::mt19937& rng) {
   }
 }
 
+// Now and then a percent of one.
+std::string RandomPercentOrOperand(std::mt19937& rng) {
+  const std::string operand = RandomOperand(rng);
+  return rng() % 8 == 0 ? operand + Pick(rng, {"%", "\uFF05"}) : operand;
+}
+
 std::string RandomOperator(std::mt19937& rng) {
   switch (rng() % 4) {
     case 0:
@@ -325,7 +345,7 @@ std::string Blank(std::mt19937& rng) {
 
 // A problem of `operands` operands, with brackets now and then.
 std::string RandomExpression(std::mt19937& rng, int operands) {
-  if (operands == 1) return RandomOperand(rng);
+  if (operands == 1) return RandomPercentOrOperand(rng);
   const int left = 1 + static_cast<int>(rng() % static_cast<unsigned>(operands - 1));
   std::string a = RandomExpression(rng, left), b = RandomExpression(rng, operands - left);
   if (left > 1 && rng() % 2) a = Pick(rng, {"(", "\uFF08"}) + a + Pick(rng, {")", "\uFF09"});
@@ -353,7 +373,7 @@ std::string Disturbed(std::string line, std::mt19937& rng) {
     case 3:
       return Pick(rng, kLineEndTexts) + line + Pick(rng, kLineEndTexts);
     case 4:
-      return line + Blank(rng) + "=";
+      return line + Blank(rng) + Pick(rng, {"=", "= ?", "=?", "\uFF1D\uFF1F"});
     default:
       return line;
   }

@@ -151,8 +151,10 @@ TEST(Enter, SaysWhyATextIsNoProblemUnlessTheBoxIsBeingFilledIn) {
   } cases[] = {
       {"1/2 + 1/3", '.', Entered::kSolved, nullptr},
       {"2 (1 + 1)", '.', Entered::kRefused, "not a problem\r\nwrite x between 2 and ("},
-      {"3 1/4", '.', Entered::kRefused,
-       "not a problem\r\nwrite an operator and a second number after 3 1/4"},
+      {"3 1/4", '.', Entered::kSolved, nullptr},
+      {"35%", '.', Entered::kSolved, nullptr},
+      {"5/8 ? 3/5", '.', Entered::kSolved, "So 5/8 > 3/5"},
+      {"1 < ", '.', Entered::kRefused, "not a problem\r\nwrite a number after '<' (character 3)"},
       {"2,5", '.', Entered::kRefused,
        "not a problem\r\n',' (character 2) is not part of a problem"},
       {"", '.', Entered::kNothing, nullptr},
