@@ -111,7 +111,9 @@ bool JudgeStatement(std::string_view line, char decimal_separator,
             {}};
         judged.refusal.first = std::string(RelationSign(k == 0 ? relations[0] : relations[k - 1]));
       } else {
-        judged.refusal.at += Characters(line.substr(0, side.at));
+        judged.refusal.at += judged.refusal.reason == Refusal::Reason::kNotText
+                                 ? side.at  // counted in bytes
+                                 : Characters(line.substr(0, side.at));
       }
       return true;
     }
