@@ -180,7 +180,7 @@ Solution BuildComparison(const std::vector<Side>& sides, const std::vector<Relat
     }
   }
   verdict.decided = true;
-  solution.answered = true;
+  solution.judged = true;
   return solution;
 }
 

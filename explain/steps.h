@@ -114,6 +114,9 @@ struct Solution {
   bool answered = false;
   std::int64_t numerator = 0, denominator = 1;
   Detail failure = Detail::kNone;  // kDivideByZero or kTooLarge when there is no answer
+  // A comparison, statement or chain, judged: its last step is the verdict, and it has no
+  // number as its answer.
+  bool judged = false;
 };
 
 }  // namespace ondavi::explain

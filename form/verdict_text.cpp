@@ -1,5 +1,6 @@
 #include "verdict_text.h"
 
+#include "transcript.h"
 #include "translation.h"
 #include "words.h"
 #include "writers.h"
@@ -42,9 +43,13 @@ std::string VerdictMessage(const Judged& judged) {
       if (Says(step)) said.steps.push_back(step);
     }
   }
+  std::string lines;
+  explain::AppendText(lines, said, Translated);
+  // The message box's lines end as every message's do.
   std::string text;
-  explain::AppendText(text, said, Translated);
-  while (!text.empty() && text.back() == '\n') text.pop_back();
+  for (char c : lines) c == '\n' ? text += transcript::kLineEnd : text += c;
+  const std::string_view end = transcript::kLineEnd;
+  while (text.ends_with(end)) text.resize(text.size() - end.size());
   return text;
 }
 

@@ -323,22 +323,22 @@ TEST(WorkedSolution, StatementsAreJudgedByTheSidesExactValues) {
        {{19, 12}, {17, 12}},
        {"="},
        0,
-       "3 1/4 - 1 2/3 is 1 7/12, not 1 5/12.\nFalse: 3 1/4 - 1 2/3 = 1 5/12"},
+       "3 1/4 - 1 2/3 is 1 7/12, not 1 5/12.\r\nFalse: 3 1/4 - 1 2/3 = 1 5/12"},
       {"3 1/4 - 1 2/3 = 38/24",
        {{19, 12}, {19, 12}},
        {"="},
        -1,
-       "38/24 is right, but not in lowest terms: 1 7/12.\nTrue: 3 1/4 - 1 2/3 = 38/24"},
+       "38/24 is right, but not in lowest terms: 1 7/12.\r\nTrue: 3 1/4 - 1 2/3 = 38/24"},
       {"3 1/4 - 1 2/3 = 19/12",
        {{19, 12}, {19, 12}},
        {"="},
        -1,
-       "As a mixed number: 1 7/12.\nTrue: 3 1/4 - 1 2/3 = 19/12"},
+       "As a mixed number: 1 7/12.\r\nTrue: 3 1/4 - 1 2/3 = 19/12"},
       {"3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4",
        {{19, 12}, {19, 12}, {7, 4}},
        {"=", "="},
        1,
-       "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\n"
+       "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\r\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\r\n"
        "False: 2 5/4 - 1 2/3 = 1 3/4"},
       {"1/2 + 1/4\n= 2/4 + 1/4\r\n= 3/4\n",
        {{3, 4}, {3, 4}, {3, 4}},
@@ -349,7 +349,7 @@ TEST(WorkedSolution, StatementsAreJudgedByTheSidesExactValues) {
        {{1, 2}, {2, 3}, {3, 4}, {1, 1}},
        {"<", "<", ">"},
        2,
-       "Line 3 of 3: 3/4 > 1\nFalse: 3/4 > 1"},
+       "Line 3 of 3: 3/4 > 1\r\nFalse: 3/4 > 1"},
   };
   for (const auto& test : cases) {
     form::Judged judged;
