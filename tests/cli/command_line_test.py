@@ -251,7 +251,7 @@ class CommandLineTest(unittest.TestCase):
                 self.assertEqual([o["problem"] for o in objects], problems)
                 for (problem, line, message), o in zip(PROBLEMS, objects):
                     self.assertEqual((o.get("answer"), o.get("message")), (line, message))
-                    if asked == "--calculate" or message == "not a problem":
+                    if asked == "--calculate" or (message or "").startswith("not a problem"):
                         self.assertNotIn("steps", o)
                         continue
                     self.assertEqual(o["steps"][-1]["kind"], "answer" if line else "no_answer")
