@@ -12,6 +12,18 @@ std::string_view Translated(std::string_view context, std::string_view english) 
   return Tr(context, english);
 }
 
+// The sentences a verdict's message says, marked here as well, so that the page, which keeps
+// only the translations of the files whose texts it shows, keeps theirs.
+[[maybe_unused]] constexpr const char* kSaid[] = {
+    ONDAVI_WORD("explain", "Line %1 of %2: %3"),
+    ONDAVI_WORD("explain", "%1 is right, but not in lowest terms: %2."),
+    ONDAVI_WORD("explain", "As a mixed number: %1."),
+    ONDAVI_WORD("explain", "%1 is %2, not %3."),
+    ONDAVI_WORD("explain", "True: %1"),
+    ONDAVI_WORD("explain", "False: %1"),
+    ONDAVI_WORD("explain", "So %1"),
+};
+
 // The steps that carry the verdict: the notes on an answer, the verdict itself.
 bool Says(const explain::Step& step) {
   using enum explain::Kind;
