@@ -57,8 +57,8 @@ struct Refusal {
     kNotText,                // not UTF-8 text; `at` counts bytes
     kUnknownCharacter,       // `first` names the character
     kLineEnd,                // a line end inside the problem
-    kLoneNumber,             // `first`, a whole number, a decimal or a sign, with no operator
-    kLoneOperand,            // `first`, a fraction or a mixed number, with no operator
+    kLoneNumber,             // `first`, a whole number or a sign, with no operator
+    kLoneOperand,            // not given: a fraction or mixed number alone is one number
     kNoNumberAfter,          // the operator, sign or bracket `first` has no operand after it
     kNoNumberBefore,         // the operator `first` has no operand before it
     kSideBySide,             // two operands `first` and `second` with no operator between
