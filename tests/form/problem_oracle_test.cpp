@@ -12,6 +12,7 @@
 #include "exact_fraction.h"
 #include "form_actions.h"
 #include "recording_prompt.h"
+#include "statement.h"
 
 namespace ondavi::form {
 namespace {
@@ -411,6 +412,40 @@ TEST(SecondReader, AgreesOnEveryProblemAndEveryAnswerIsItsExactValue) {
   }
   EXPECT_GT(answered, 5000);
   EXPECT_GT(refused, 2000);
+}
+
+// Random statements of two random problems: each link's verdict is the one the sides' exact
+// values, worked here by the second reader, decide.
+TEST(SecondReader, JudgesEveryStatementByItsSidesExactValues) {
+  std::mt19937 rng(20261211);
+  const struct {
+    const char* sign;
+    int holds_for;  // a bit for each order: 1 for less, 2 for equal, 4 for greater
+  } relations[] = {{"<", 1},      {">", 4},      {"=", 2},      {"<=", 3},
+                   {">=", 6},     {"!=", 5},     {"\u2264", 3}, {"\u2265", 6},
+                   {"\u2260", 5}, {"\uFF1D", 2}, {"\uFF1C", 1}, {"\uFF1E", 4}};
+  int judged_count = 0;
+  for (int run = 0; run < 5000; ++run) {
+    const std::string left = RandomExpression(rng, 1 + static_cast<int>(rng() % 3));
+    const std::string right = RandomExpression(rng, 1 + static_cast<int>(rng() % 3));
+    const auto& relation = relations[rng() % std::size(relations)];
+    const std::string line = left + Blank(rng) + relation.sign + Blank(rng) + right;
+    bool zero_left = false, zero_right = false;
+    const std::optional<Fraction> a = SecondReader(left).Value(zero_left);
+    const std::optional<Fraction> b = SecondReader(right).Value(zero_right);
+    Judged judged;
+    ASSERT_TRUE(JudgeStatement(line, '.', {}, judged)) << line;
+    // A whole number alone is a side too, which the second reader, reading problems, refuses.
+    if (!a || !b) continue;
+    ASSERT_TRUE(judged.read) << line;
+    if (zero_left || zero_right || !judged.verdict.decided) continue;  // no answer
+    const Fraction x = testing::Normalised(*a), y = testing::Normalised(*b);
+    const Int l = x.num * y.den, r = y.num * x.den;
+    const int order = l < r ? 1 : l == r ? 2 : 4;
+    EXPECT_EQ(judged.verdict.holds, (relation.holds_for & order) != 0) << line;
+    ++judged_count;
+  }
+  EXPECT_GT(judged_count, 2000);
 }
 
 }  // namespace
