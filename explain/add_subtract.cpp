@@ -54,17 +54,6 @@ Expression MixedOf(std::int64_t whole, std::int64_t num, std::int64_t den) {
   return Mixed(false, whole, num, den);
 }
 
-Step Rename(std::int64_t num, std::int64_t den, std::int64_t lcd) {
-  const std::int64_t factor = lcd / den;
-  Step step = MakeStep(Kind::kRename, {Fraction(num, den),
-                                       Quotient(Operation(Whole(num), 'x', Whole(factor)),
-                                                Operation(Whole(den), 'x', Whole(factor))),
-                                       Fraction(num * factor, lcd)});
-  step.args = {Whole(lcd), Whole(factor)};
-  step.factor = factor;
-  return step;
-}
-
 Term Apart(const Term& a, char op, const Term& b, const Settings& settings,
            std::vector<Step>& out) {
   std::int64_t fa = a.num, fb = b.num, den = fa != 0 ? a.den : b.den;
@@ -156,6 +145,17 @@ Term AsFractions(const Term& a, char op, const Term& b, const Settings& settings
 }
 
 }  // namespace
+
+Step Rename(std::int64_t num, std::int64_t den, std::int64_t lcd) {
+  const std::int64_t factor = lcd / den;
+  Step step = MakeStep(Kind::kRename, {Fraction(num, den),
+                                       Quotient(Operation(Whole(num), 'x', Whole(factor)),
+                                                Operation(Whole(den), 'x', Whole(factor))),
+                                       Fraction(num * factor, lcd)});
+  step.args = {Whole(lcd), Whole(factor)};
+  step.factor = factor;
+  return step;
+}
 
 Term AddOrSubtract(Term a, char op, Term b, const Settings& settings, std::vector<Step>& out) {
   if (b.negative) {

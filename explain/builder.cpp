@@ -66,6 +66,44 @@ Expression Finished(const Term& answer, std::vector<Step>& out) {
   return mixed;
 }
 
+// The steps that write each operand given as a percent as its fraction over 100, which then
+// stands in its place.
+void PercentsAsFractions(const Problem& problem, std::vector<Term>& written,
+                         std::vector<Step>& out) {
+  for (const Percent& percent : problem.percents) {
+    const Term& term = written[static_cast<std::size_t>(percent.operand)];
+    out.push_back(MakeStep(Kind::kPercentAsFraction, {Decimal(percent.written), term.shown}));
+  }
+}
+
+// One number alone: as a fraction, in lowest terms, and as a mixed number.
+Solution Converted(const Problem& problem, const std::vector<Term>& written) {
+  Solution solution;
+  const std::optional<Rational> value = CalculatorOperand(problem.operands[0]);
+  if (!value) {
+    solution.failure = Detail::kTooLarge;
+    solution.steps.push_back(NoAnswer(Detail::kTooLarge));
+    return solution;
+  }
+  const Term& term = written[0];
+  Rational fraction = AsFraction(term, solution.steps);
+  if (term.form == Term::Form::kDecimal) fraction = term.value;  // already in lowest terms
+  const Term lowest = term.form == Term::Form::kDecimal ? FractionTerm(Reduced(fraction))
+                                                        : Simplified(fraction, solution.steps);
+  // A mixed number's conversion is to an improper fraction; any other number ends as one.
+  Expression final_form =
+      term.form == Term::Form::kMixed ? lowest.shown : Finished(lowest, solution.steps);
+  const bool percent = !problem.percents.empty();
+  solution.steps.push_back(MakeStep(
+      Kind::kAnswer,
+      {percent ? Decimal(problem.percents[0].written) : term.shown, std::move(final_form)}));
+  const Rational exact = Reduced(*value);
+  solution.answered = true;
+  solution.numerator = exact.num;
+  solution.denominator = exact.den;
+  return solution;
+}
+
 }  // namespace
 
 Solution ZeroDenominatorSolution() {
@@ -79,6 +117,17 @@ Solution BuildSolution(const Problem& problem, const Settings& settings) {
   Solution solution;
   std::vector<Term> written;
   for (const WrittenOperand& operand : problem.operands) written.push_back(WrittenTerm(operand));
+  PercentsAsFractions(problem, written, solution.steps);
+  std::vector<Term> as_written = written;  // for the answer's line: percents as written
+  for (const Percent& percent : problem.percents) {
+    as_written[static_cast<std::size_t>(percent.operand)].shown = Decimal(percent.written);
+  }
+  if (problem.lone && problem.operands.size() == 1) {
+    Solution converted = Converted(problem, written);
+    solution.steps.insert(solution.steps.end(), converted.steps.begin(), converted.steps.end());
+    converted.steps = std::move(solution.steps);
+    return converted;
+  }
   const std::size_t count = problem.operations.size();
   const std::vector<Use> uses = Uses(problem);
   std::vector<Term> answers;  // of the operations so far
@@ -121,7 +170,7 @@ Solution BuildSolution(const Problem& problem, const Settings& settings) {
   if (count == 0) return solution;
   Expression final_form = Finished(answers.back(), solution.steps);
   solution.steps.push_back(
-      MakeStep(Kind::kAnswer, {Written(problem, written, count - 1), std::move(final_form)}));
+      MakeStep(Kind::kAnswer, {Written(problem, as_written, count - 1), std::move(final_form)}));
   solution.answered = true;
   solution.numerator = exact.back().num;
   solution.denominator = exact.back().den;

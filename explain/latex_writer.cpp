@@ -50,8 +50,8 @@ void Append(std::string& out, const Expression& e) {
       out += std::to_string(e.value) + "\\tfrac{" + std::to_string(e.numerator) + "}{" +
              std::to_string(e.denominator) + "}";
       return;
-    case Kind::kDecimal:
-      out += e.text;
+    case Kind::kDecimal:  // a percent sign would start a comment
+      for (char c : e.text) c == '%' ? out += "\\%" : out += c;
       return;
     case Kind::kOperation:
       AppendOperand(out, e.parts[0], e.op, false);

@@ -22,9 +22,19 @@ struct Calculation {
   char op = '+';  // '+', '-', 'x' or '/'
 };
 
+// An operand written with a percent sign; its boxes hold the fraction over 100.
+struct Percent {
+  int operand = -1;
+  std::string written;  // "35%"
+};
+
 struct Problem {
   std::vector<WrittenOperand> operands;
   std::vector<Calculation> operations;  // the last one's answer is the problem's
+  std::vector<Percent> percents;
+  // One number alone, with no operation: its solution converts it to lowest terms and a mixed
+  // number.
+  bool lone = false;
 };
 
 }  // namespace ondavi::explain

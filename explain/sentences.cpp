@@ -63,6 +63,49 @@ std::string_view EnglishSentence(const Step& step) {
           return ONDAVI_WORD("explain",
                              "A negative times a positive is negative, so the answer is negative.");
       }
+    case Kind::kPercentAsFraction:
+      // TRANSLATORS: percent means hundredths; followed by "35% = 35/100".
+      return ONDAVI_WORD("explain", "A percent is a number of hundredths: write it over 100:");
+    case Kind::kLink:
+      // TRANSLATORS: a heading of a check of a student's lines; %1 and %2 count the links, %3 is
+      // the link, such as "2 5/4 - 1 2/3 = 1 3/4".
+      return ONDAVI_WORD("explain", "Line %1 of %2: %3");
+    case Kind::kWorkSide:
+      // TRANSLATORS: a heading; %1 is one side of a comparison, worked out in the lines under it.
+      return ONDAVI_WORD("explain", "Work out %1:");
+    case Kind::kComparison:
+      switch (step.detail) {
+        case Detail::kGreater:
+          // TRANSLATORS: %1 and %2 are numbers, over one denominator where they can be.
+          return ONDAVI_WORD("explain", "%1 is greater than %2.");
+        case Detail::kLess:
+          // TRANSLATORS: %1 and %2 are numbers, over one denominator where they can be.
+          return ONDAVI_WORD("explain", "%1 is less than %2.");
+        default:
+          // TRANSLATORS: %1 and %2 are numbers, over one denominator where they can be.
+          return ONDAVI_WORD("explain", "%1 is equal to %2.");
+      }
+    case Kind::kNotLowestTerms:
+      // TRANSLATORS: of a student's answer %1, equal to the right answer %2.
+      return ONDAVI_WORD("explain", "%1 is right, but not in lowest terms: %2.");
+    case Kind::kAsMixed:
+      // TRANSLATORS: of a student's answer, an improper fraction; %1 is its mixed number.
+      return ONDAVI_WORD("explain", "As a mixed number: %1.");
+    case Kind::kNotTheAnswer:
+      // TRANSLATORS: %1 is a problem, %2 its answer, %3 the answer a student gave.
+      return ONDAVI_WORD("explain", "%1 is %2, not %3.");
+    case Kind::kVerdict:
+      switch (step.detail) {
+        case Detail::kTrue:
+          // TRANSLATORS: %1 is a statement such as "5/8 > 3/5"; it is true.
+          return ONDAVI_WORD("explain", "True: %1");
+        case Detail::kFalse:
+          // TRANSLATORS: %1 is a statement such as "5/8 < 3/5"; it is false.
+          return ONDAVI_WORD("explain", "False: %1");
+        default:
+          // TRANSLATORS: %1 is the comparison found, such as "5/8 > 3/5".
+          return ONDAVI_WORD("explain", "So %1");
+      }
     case Kind::kAddZero:
       // TRANSLATORS: followed by "18/24 + 0 = 18/24".
       return ONDAVI_WORD("explain", "Adding or subtracting 0 changes nothing:");

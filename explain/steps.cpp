@@ -34,9 +34,17 @@ constexpr std::string_view kNames[] = {
     "answer",
     "no_answer",
     "add_zero",
+    "percent_as_fraction",
+    "link",
+    "work_side",
+    "comparison",
+    "not_lowest_terms",
+    "as_mixed",
+    "not_the_answer",
+    "verdict",
 };
 constexpr std::size_t kKindCount = sizeof(kNames) / sizeof(kNames[0]);
-static_assert(static_cast<std::size_t>(Kind::kAddZero) + 1 == kKindCount);
+static_assert(static_cast<std::size_t>(Kind::kVerdict) + 1 == kKindCount);
 
 }  // namespace
 

@@ -45,6 +45,14 @@ enum class Kind {
   kAnswer,              // the problem = the answer
   kNoAnswer,            // why there is no answer
   kAddZero,             // 18/24 + 0 = 18/24
+  kPercentAsFraction,   // 35% = 35/100
+  kLink,                // a heading: a link of a chain, checked by its sub-steps
+  kWorkSide,            // a heading: one side of a comparison, worked out by its sub-steps
+  kComparison,          // 25/40 is greater than 24/40
+  kNotLowestTerms,      // the answer given is right, but not in lowest terms
+  kAsMixed,             // the answer given is right; as a mixed number it is 1 7/12
+  kNotTheAnswer,        // the left side is not the number given, but its own answer
+  kVerdict,             // the statement is true or false, or the relation found
 };
 
 // The name of a kind in the JSON form: "operation", "mixed_to_improper"...
@@ -77,6 +85,14 @@ enum class Detail {
   kNegative,
   // kImproperToMixed: the answer is a whole number
   kWholeResult,
+  // kComparison: how the first compares with the second
+  kGreater,
+  kLess,
+  kEqual,
+  // kVerdict
+  kTrue,
+  kFalse,
+  kAsk,  // the relation found between the two sides
 };
 
 struct Step {
@@ -98,6 +114,9 @@ struct Solution {
   bool answered = false;
   std::int64_t numerator = 0, denominator = 1;
   Detail failure = Detail::kNone;  // kDivideByZero or kTooLarge when there is no answer
+  // A comparison, statement or chain, judged: its last step is the verdict, and it has no
+  // number as its answer.
+  bool judged = false;
 };
 
 }  // namespace ondavi::explain

@@ -52,6 +52,9 @@ Rational AsFraction(const Term& term, std::vector<Step>& out);
 std::int64_t CommonDenominator(std::int64_t a, std::int64_t b, const Settings& settings,
                                std::vector<Step>& out);
 
+// A fraction renamed over a multiple of its denominator: 1/4 = (1 x 3)/(4 x 3) = 3/12.
+Step Rename(std::int64_t num, std::int64_t den, std::int64_t lcd);
+
 // The steps of each operation; each returns the answer as its working ends.
 Term AddOrSubtract(Term a, char op, Term b, const Settings& settings, std::vector<Step>& out);
 Term MultiplyOrDivide(const Term& a, char op, const Term& b, const Settings& settings,

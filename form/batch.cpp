@@ -14,6 +14,7 @@
 #include "escaped_line.h"
 #include "message_text.h"
 #include "translation.h"
+#include "verdict_text.h"
 #include "worked_solution.h"
 #include "writers.h"
 
@@ -238,8 +239,13 @@ void LineCalculator::AppendWorkedSolution(std::string_view line, const std::stri
 bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   answer_.clear();
   std::string message, answer_line;
+  bool holds = true;
   if (!actions_.Solve(line)) {
     message = std::string(Tr("not a problem")) + ": " + actions_.RefusalReason();
+  } else if (const Judged* judged = actions_.Statement()) {
+    answer_line = VerdictLine(*judged);
+    if (answer_line.empty()) message = actions_.Said().Last();
+    holds = judged->verdict.holds;
   } else if (actions_.Said().Shown()) {
     message = actions_.Said().Last();
   } else {
@@ -251,7 +257,7 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
     explain::AppendJson(answer_, line, nullptr, answer_line, message, Translated);
   } else if (message.empty()) {
     answer_ += answer_line + '\n';
-    if (how_.work) {
+    if (how_.work && !actions_.Statement()) {
       AppendWithLineEnds(answer_, module_.Work.Text(), "\n");
       answer_ += '\n';
     }
@@ -260,7 +266,7 @@ bool LineCalculator::Answer(std::string_view line, Terminal& terminal) {
   if (!message.empty() && how_.format != Format::kJson) {
     terminal.Err("ondavi: " + Escaped(line) + ": " + message + "\n");
   }
-  return message.empty();
+  return message.empty() && holds;
 }
 
 int AnswerBatch(const Answering& how, Terminal& terminal) {

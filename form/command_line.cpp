@@ -57,6 +57,15 @@ constexpr char kExamples[] =
     "ondavi --calculate \"1 1/2 + 2/3\"        13/6 = 2 1/6 = 2.16666666666667\n"
     "ondavi --calculate \"-12 5/8 x 3 7/9\"    -1717/36 = -47 25/36 = -47.6944444444444\n"
     "ondavi --calculate \"(2/3 + 1/4) / 5/6\"  11/10 = 1 1/10 = 1.1\n";
+constexpr char kStatementsHeading[] =
+    // xgettext:no-c-format
+    N_("One number alone is answered in lowest terms; 35% is 35/100. Two sides joined by ?\n"
+       "are compared; joined by < > = <= >= != they are a statement, printed after true or\n"
+       "false (exit status 1 for false); a chain a = b = c is checked link by link:\n");
+constexpr char kStatementExamples[] =
+    "ondavi --calculate \"18/24\"                   3/4 = 0.75\n"
+    "ondavi --calculate \"5/8 ? 3/5\"               5/8 > 3/5\n"
+    "ondavi --calculate \"2 - 3/4 = 1 1/2\"         false 2 - 3/4 = 1 1/2\n";
 constexpr char kExitStatus[] =
     N_("A problem without an answer is reported on standard error as\n"
        "\"ondavi: PROBLEM: MESSAGE\".\n"
@@ -261,6 +270,7 @@ int AnswerOnTerminal(const CommandLine& command, std::string_view version,
                          std::string(Tr(kExplainOptions));
       if (!toolkit.help.empty()) help += std::string(Tr(toolkit.help)) + "\n";
       terminal.Out(help + "\n" + std::string(Tr(kExamplesHeading)) + kExamples +
+                   std::string(Tr(kStatementsHeading)) + kStatementExamples +
                    std::string(Tr(kExitStatus)));
       break;
     }

@@ -11,6 +11,7 @@
 #include "refusal_text.h"
 #include "transcript.h"
 #include "translation.h"
+#include "verdict_text.h"
 #include "worked_solution.h"
 
 namespace ondavi::form {
@@ -166,7 +167,28 @@ void FormActions::RememberLine(std::string_view line) {
   ShowExplanationIfOpen();
 }
 
+// A comparison, statement or chain: its verdict in the message box, the boxes as they were.
+bool FormActions::Judge(std::string_view line) {
+  if (!JudgeStatement(line, boxes_.DecimalSeparator(), {}, judged_)) return false;
+  statement_ = true;
+  return true;
+}
+
 bool FormActions::Solve(std::string_view line) {
+  statement_ = false;
+  if (Judge(line)) {
+    if (!judged_.read) {
+      refusal_ = judged_.refusal;
+      return false;
+    }
+    said_.Forget();
+    last_clicked_ = Action::kNone;
+    announcement_due_ = false;
+    last_result_ = VerdictMessage(judged_);
+    said_.Show(last_result_);
+    if (view_) RememberLine(line);
+    return true;
+  }
   const std::optional<Problem> problem = ReadProblem(line, boxes_.DecimalSeparator(), refusal_);
   if (!problem) return false;
   if (problem->zero_denominator) {
@@ -226,14 +248,17 @@ static bool BeingFilledIn(std::string_view line, char decimal_separator) {
     if (kPassedOverByVal.find(c) == std::string_view::npos) joined += c;
   }
   Refusal refusal;
-  ReadProblem(joined, decimal_separator, refusal);
+  const std::optional<Problem> problem = ReadProblem(joined, decimal_separator, refusal);
+  if (problem) {  // a decimal alone, as the whole-number box takes it
+    return problem->lone && problem->operands[0][1].empty() && problem->percents.empty();
+  }
   return refusal.reason == Refusal::Reason::kEmpty ||
          refusal.reason == Refusal::Reason::kLoneNumber;
 }
 
 FormActions::Entered FormActions::Enter(std::string_view line) {
-  if (Solve(line)) return Entered::kSolved;
   if (BeingFilledIn(line, boxes_.DecimalSeparator())) return Entered::kNothing;
+  if (Solve(line)) return Entered::kSolved;
   said_.Forget();
   last_clicked_ = Action::kNone;
   announcement_due_ = false;

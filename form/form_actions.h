@@ -18,6 +18,7 @@
 #include "module1.h"
 #include "problem.h"
 #include "remembered_prompt.h"
+#include "statement.h"
 
 namespace ondavi::form {
 
@@ -61,6 +62,9 @@ class FormActions {
   // the boxes take it (blanks between its digits too), is being filled in: nothing happens.
   enum class Entered { kNothing, kSolved, kRefused };
   Entered Enter(std::string_view line);
+  // The comparison, statement or chain the last line was, if it was one: Solve says its
+  // verdict in the message box and leaves the boxes as they were.
+  const Judged* Statement() const { return statement_ ? &judged_ : nullptr; }
   // Why the last line that Solve or Enter was given is no whole problem, in the user's language.
   std::string RefusalReason() const;
 
@@ -85,7 +89,10 @@ class FormActions {
   Module1& module_;
   BoxPanel& boxes_;
   RememberedPrompt said_;
-  Refusal refusal_;                         // of the last line that was no whole problem
+  bool Judge(std::string_view line);
+  Refusal refusal_;  // of the last line that was no whole problem
+  Judged judged_;    // the last statement, while statement_
+  bool statement_ = false;
   std::vector<OperandTexts> step_answers_;  // of the steps of the problem being solved
   mutable std::string last_result_;
   mutable bool announcement_due_ = false;  // last_result_ is yet to be worked out from the boxes

@@ -50,6 +50,7 @@ constexpr Equivalent kEquivalents[] = {
     {U'\uFF0F', '/'},         {U'\u2044', kFractionSlash},
     {U'\uFF08', '('},         {U'\uFF09', ')'},
     {U'\uFF1D', '='},         {U'\uFF0E', '.'},
+    {U'\uFF05', '%'},         {U'\uFF1F', '?'},
 };
 
 struct VulgarFraction {
@@ -91,7 +92,7 @@ std::size_t Decoded(std::string_view text, std::size_t i, char32_t& code) {
 // symbol of each such code, 0 for none. Typed lines are nearly all ASCII.
 constexpr std::array<char, 128> kAsciiSymbols = [] {
   std::array<char, 128> symbols{};
-  for (char c : std::string_view("0123456789.+-/=()")) symbols[static_cast<std::size_t>(c)] = c;
+  for (char c : std::string_view("0123456789.+-/=()%?")) symbols[static_cast<std::size_t>(c)] = c;
   for (char32_t space : kWordSpaces) {
     if (space < 0x80) symbols[space] = kBlank;
   }
@@ -279,8 +280,9 @@ bool LessThanTwo(std::string_view num, std::string_view den) {
 class Reader {
  public:
   // Room for as many steps as the line has operators at most, and one operand more.
-  Reader(std::string_view s, const std::array<char, 128>& table, std::size_t operators)
-      : s_(s), table_(table) {
+  Reader(std::string_view s, const std::array<char, 128>& table, std::size_t operators,
+         bool whole_alone)
+      : s_(s), table_(table), whole_alone_(whole_alone) {
     problem_.steps.reserve(operators);
     problem_.operands.reserve(operators + 1);
     waiting_.reserve(operators + 1);
@@ -306,6 +308,12 @@ class Reader {
       operand_end_ = i_;
       after_operand_ = i_;
       if (!RefuseMixed(operand)) return std::nullopt;
+      if (At('%')) {
+        if (!AsPercent(operand)) return Refuse({kOutOfPlace, i_, i_, i_ + 1});
+        problem_.percents.push_back({static_cast<int>(problem_.operands.size()) - 1,
+                                     WrittenOperand(operand_as_written_) + "%"});
+        after_operand_ = operand_end_ = ++i_;
+      }
       if (const std::string& den = operand[2];
           !den.empty() && den.find_first_not_of('0') == std::string::npos) {
         problem_.zero_denominator = true;
@@ -339,9 +347,13 @@ class Reader {
       }
       pending_.push_back(op);
     }
-    if (At('=')) {  // nothing but blanks may follow
+    if (At('=')) {  // nothing but blanks may follow, or a question mark: "= ?"
       const std::size_t equals = i_++;
       SkipBlanks();
+      if (At('?')) {
+        ++i_;
+        SkipBlanks();
+      }
       if (!AtEnd()) return Refuse(kAfterEquals, equals);
     }
     while (!pending_.empty()) {
@@ -349,8 +361,15 @@ class Reader {
       Apply();
     }
     if (problem_.steps.empty()) {
-      const bool fraction = !problem_.operands.back()[1].empty();
-      return Refuse({fraction ? kLoneOperand : kLoneNumber, start, start, after_operand_});
+      // A whole number alone is what a box is being filled with; any other number alone is
+      // answered as itself: the boxes add nothing to it.
+      const OperandTexts& lone = problem_.operands.back();
+      if (!whole_alone_ && lone[1].empty() && lone[0].find('.') == std::string::npos) {
+        return Refuse({kLoneNumber, start, start, after_operand_});
+      }
+      problem_.lone = true;
+      problem_.operands.emplace_back();
+      problem_.steps.push_back({{0, -1}, {1, -1}, Action::kAdd});
     }
     return std::move(problem_);
   }
@@ -523,6 +542,44 @@ class Reader {
     return Refuse(spot);
   }
 
+  // The operand divided by 100, as a fraction its boxes take: "35" is 35/100, "12.5" 125/1000,
+  // "1/2" 1/200, "1 1/2" 3/200; kept as written in operand_as_written_. Tells whether it could
+  // be: a mixed number is made improper only while its numbers stay below 10^18.
+  bool AsPercent(OperandTexts& operand) {
+    operand_as_written_ = operand;
+    auto& [whole, num, den] = operand;
+    const bool negative = whole.starts_with('-');
+    const std::string digits = negative ? whole.substr(1) : whole;
+    if (num.empty()) {  // a whole number or a decimal
+      const std::size_t point = digits.find('.');
+      std::string joined = digits;
+      std::size_t places = 0;
+      if (point != std::string::npos) {
+        joined.erase(point, 1);
+        places = digits.size() - point - 1;
+      }
+      joined.erase(0, std::min(joined.find_first_not_of('0'), joined.size() - 1));
+      num = joined;
+      den = "100" + std::string(places, '0');
+    } else if (digits.empty()) {  // a fraction
+      den += "00";
+    } else {  // a mixed number, made improper
+      constexpr std::uint64_t kLimit = 1'000'000'000'000'000'000;
+      const auto value = [](const std::string& text) -> std::uint64_t {
+        if (text.size() > 18) return kLimit;
+        return std::stoull(text);
+      };
+      const std::uint64_t w = value(digits), n = value(num), d = value(den);
+      if (w >= kLimit || n >= kLimit || d >= kLimit / 100 || (d != 0 && w > (kLimit - n) / d)) {
+        return false;
+      }
+      num = std::to_string(w * d + n);
+      den = std::to_string(d * 100);
+    }
+    whole = negative ? "-" : "";
+    return true;
+  }
+
   // A mixed number whose numerator has a leading zero, or whose fraction is 2 or more, was
   // meant otherwise: "10 000/3" as 10000/3, "1 500/2" as 1500/2. Tells whether the operand is
   // sound.
@@ -544,6 +601,7 @@ class Reader {
   static constexpr std::size_t kNone = std::string_view::npos;
   std::string_view s_;
   const std::array<char, 128>& table_;
+  bool whole_alone_;  // a whole number alone is a problem too
   std::size_t i_ = 0;
   Problem problem_;
   std::vector<StepOperand> waiting_;    // operands waiting for their operator
@@ -551,7 +609,8 @@ class Reader {
   std::vector<std::size_t> opened_at_;  // where each opening bracket of pending_ stands
   std::size_t last_sign_ = kNone;       // the last operator, sign or opening bracket read
   std::size_t operand_begin_ = 0, operand_end_ = 0;  // the last operand read
-  std::size_t after_operand_ = 0;  // after it and the brackets that close after it
+  std::size_t after_operand_ = 0;    // after it and the brackets that close after it
+  OperandTexts operand_as_written_;  // the last operand read with a percent sign, before it
   Spot spot_;
 };
 
@@ -585,22 +644,21 @@ Refusal Located(std::string_view line, const std::vector<std::size_t>* origins, 
   return refusal;
 }
 
-}  // namespace
-
-std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator,
-                                   Refusal& refusal) {
+std::optional<Problem> Read(std::string_view line, char decimal_separator, Refusal& refusal,
+                            bool whole_alone) {
   const bool decimal_comma = decimal_separator == ',';
   // Plain ASCII, as typed on most keyboards, is read as it stands, through the table.
   const std::array<char, 128>& table = decimal_comma ? kAsciiSymbolsWithComma : kAsciiSymbols;
   if (const std::optional<std::size_t> operators = OperatorsIn(line, table)) {
-    Reader reader(line, table, *operators);
+    Reader reader(line, table, *operators, whole_alone);
     std::optional<Problem> problem = reader.Read();
     if (!problem) refusal = Located(line, nullptr, reader.Refused());
     return problem;
   }
   const std::optional<std::string> symbols = Symbols(line, decimal_comma, nullptr, refusal);
   if (!symbols) return std::nullopt;
-  Reader reader(*symbols, kSymbolsAsWritten, *OperatorsIn(*symbols, kSymbolsAsWritten));
+  Reader reader(*symbols, kSymbolsAsWritten, *OperatorsIn(*symbols, kSymbolsAsWritten),
+                whole_alone);
   std::optional<Problem> problem = reader.Read();
   if (!problem) {  // where each symbol came from, to say where the line breaks the rule
     std::vector<std::size_t> origins;
@@ -609,6 +667,17 @@ std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator
     refusal = Located(line, &origins, reader.Refused());
   }
   return problem;
+}
+
+}  // namespace
+
+std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator,
+                                   Refusal& refusal) {
+  return Read(line, decimal_separator, refusal, false);
+}
+
+std::optional<Problem> ReadSide(std::string_view line, char decimal_separator, Refusal& refusal) {
+  return Read(line, decimal_separator, refusal, true);
 }
 
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator) {

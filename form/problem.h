@@ -35,6 +35,14 @@ struct Problem {
   std::vector<Step> steps;
   // An operand written with a denominator of 0 ("5/0"): the problem has no answer.
   bool zero_denominator = false;
+  // One number alone ("18/24", "0.375", "35%"): its one step adds the empty second operand.
+  bool lone = false;
+  // The operands written with a percent sign, which their boxes take as the fraction over 100.
+  struct Percent {
+    int operand = -1;     // the index in operands
+    std::string written;  // as written: "35%", "1 1/2%"
+  };
+  std::vector<Percent> percents;
 
   // The box texts of an operand written in the problem.
   const OperandTexts& Written(const StepOperand& operand) const {
@@ -49,8 +57,8 @@ struct Refusal {
     kNotText,                // not UTF-8 text; `at` counts bytes
     kUnknownCharacter,       // `first` names the character
     kLineEnd,                // a line end inside the problem
-    kLoneNumber,             // `first`, a whole number, a decimal or a sign, with no operator
-    kLoneOperand,            // `first`, a fraction or a mixed number, with no operator
+    kLoneNumber,             // `first`, a whole number or a sign, with no operator
+    kLoneOperand,            // not given: a fraction or mixed number alone is one number
     kNoNumberAfter,          // the operator, sign or bracket `first` has no operand after it
     kNoNumberBefore,         // the operator `first` has no operand before it
     kSideBySide,             // two operands `first` and `second` with no operator between
@@ -89,9 +97,16 @@ struct Refusal {
 // A mixed number's numerator has no leading zero and is less than twice its denominator
 // ("2 15/12" is the borrowing step's 2 + 15/12; "10 000/3" and "1 500/2" are refused, not read
 // as 10 + 0/3 or 1 + 500/2). A line end may stand before and after the problem, not inside it.
+// A percent sign after a number makes it the fraction over 100 ("35%" is 35/100, "12.5%"
+// 125/1000), and "= ?" ends a problem as "=" does. A fraction, mixed number, decimal or percent
+// alone is a problem of one step: it plus the empty second operand. A whole number alone is not,
+// since a box is being filled with it.
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator = '.');
 // The same, saying in `refusal` why the line is no whole problem.
 std::optional<Problem> ReadProblem(std::string_view line, char decimal_separator, Refusal& refusal);
+
+// One side of a comparison: as ReadProblem, and a whole number alone is one number too.
+std::optional<Problem> ReadSide(std::string_view line, char decimal_separator, Refusal& refusal);
 
 // An operand as it is written: "3 1/4", "-1/4", "5", "1.5".
 std::string WrittenOperand(const OperandTexts& texts);

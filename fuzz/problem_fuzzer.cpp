@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "problem.h"
+#include "statement.h"
 
 namespace {
 
@@ -80,6 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       CheckProblem(*problem, line);
     } else {
       CheckRefusal(refusal, line);
+    }
+    // A comparison, statement or chain: every side read as a problem, or a refusal in the line.
+    ondavi::form::Judged judged;
+    if (ondavi::form::JudgeStatement(line, separator, {}, judged) && !judged.read) {
+      CheckRefusal(judged.refusal, line);
     }
   }
   return 0;

@@ -56,6 +56,46 @@ PROBLEMS = [
     ("1 500/2 + 0", None,
      "not a problem: the fraction of a mixed number is less than 2: write 1500/2 or 1 + 500/2"),
     ("2 15/12 - 1 8/12", "19/12 = 1 7/12 = 1.58333333333333", None),
+    # One number alone, in lowest terms; a percent, its fraction over 100.
+    ("18/24", "3/4 = 0.75", None),
+    ("0.375", "3/8 = 0.375", None),
+    ("1\u00bd", "3/2 = 1 1/2 = 1.5", None),
+    ("7/4", "7/4 = 1 3/4 = 1.75", None),
+    ("2 3/4", "11/4 = 2 3/4 = 2.75", None),
+    ("-6/4", "-3/2 = -1 1/2 = -1.5", None),
+    ("35%", "7/20 = 0.35", None),
+    ("12.5%", "1/8 = 0.125", None),
+    ("25% x 3/4", "3/16 = 0.1875", None),
+    ("1/2 + 10%", "3/5 = 0.6", None),
+    ("1 1/2% x 200", "3/1 = 3 = 3", None),
+    ("2 - 3/4 = ?", "5/4 = 1 1/4 = 1.25", None),
+]
+
+# A comparison, statement or chain, the line the command line answers it with, and its status.
+STATEMENTS = [
+    ("5/8 ? 3/5", "5/8 > 3/5", 0),
+    ("3/5 ? 5/8", "3/5 < 5/8", 0),
+    ("1/2 + 1/3 ? 5/6", "1/2 + 1/3 = 5/6", 0),
+    ("5/8 > 3/5", "true 5/8 > 3/5", 0),
+    ("5/8 < 3/5", "false 5/8 < 3/5", 1),
+    ("5/8 = 10/16", "true 5/8 = 10/16", 0),
+    ("5/8 > 3/5?", "true 5/8 > 3/5", 0),
+    ("2/4 \u2264 1/2", "true 2/4 <= 1/2", 0),
+    ("2/4 >= 3/4", "false 2/4 >= 3/4", 1),
+    ("1/3 \u2260 0.333", "true 1/3 != 0.333", 0),
+    ("1/3 != 2/6", "false 1/3 != 2/6", 1),
+    ("35% = 7/20", "true 35% = 7/20", 0),
+    ("-1/2 < -1/3", "true -1/2 < -1/3", 0),
+    ("3 1/4 - 1 2/3 = 1 7/12", "true 3 1/4 - 1 2/3 = 1 7/12", 0),
+    ("3 1/4 - 1 2/3 = 1 5/12", "false 3 1/4 - 1 2/3 = 1 5/12", 1),
+    ("3 1/4 - 1 2/3 = 38/24", "true 3 1/4 - 1 2/3 = 38/24", 0),
+    ("1/2 + 1/2 = 1", "true 1/2 + 1/2 = 1", 0),
+    ("3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4", "false 3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4", 1),
+    ("3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 7/12", "true 3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 7/12",
+     0),
+    # A student's lines pasted at once, each starting with "=".
+    ("3 1/4 - 1 2/3\n= 2 15/12 - 1 8/12\n= 1 7/12\n",
+     "true 3 1/4 - 1 2/3 = 2 15/12 - 1 8/12 = 1 7/12", 0),
 ]
 
 
@@ -80,6 +120,34 @@ class CommandLineTest(unittest.TestCase):
                 else:
                     self.assertEqual((out, err, done.returncode),
                                      ("", f"ondavi: {problem}: {message}\n", 1))
+
+    def test_a_statement_is_true_or_false_and_a_comparison_names_the_sign(self):
+        for problem, line, status in STATEMENTS:
+            with self.subTest(problem=problem):
+                done = run(["--calculate", problem])
+                self.assertEqual((done.stdout.decode(), done.stderr.decode(), done.returncode),
+                                 (line + "\n", "", status))
+                done = run(["--explain", problem, "--format", "json"])
+                o = json.loads(done.stdout.decode())
+                self.assertEqual((o["answer"], done.returncode), (line, status))
+                steps = list(o["steps"])
+                kinds = []
+                for step in steps:
+                    self.assertIn(f"`{step['kind']}`", DOCUMENTED_KINDS)
+                    kinds.append(step["kind"])
+                    steps += step["steps"]
+                self.assertIn("verdict", kinds)
+        # A chain names its first false line, and what its left side is.
+        done = run(["--explain", "3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4"])
+        out = done.stdout.decode()
+        self.assertIn("Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\n", out)
+        self.assertIn("  2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\n", out)
+        self.assertTrue(out.endswith("False: 2 5/4 - 1 2/3 = 1 3/4\n"
+                                     "false 3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4\n\n"))
+        # Other text across lines is still refused.
+        done = run(["--calculate", "1 +\n2 = 3"])
+        self.assertIn("a line end inside the problem", done.stderr.decode())
+        self.assertEqual(done.returncode, 1)
 
     def test_the_words_of_an_unquoted_problem_are_one_problem(self):
         five_sixths = "5/6 = 0.833333333333333"

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "statement.h"
+#include "verdict_text.h"
 #include "worked_solution.h"
 #include "writers.h"
 
@@ -261,6 +263,137 @@ TEST(WorkedSolution, HeadingsNameTheRuleThatDecidesTheOrder) {
     }
     EXPECT_EQ(headings, test.headings) << test.problem;
   }
+}
+
+// One number alone: converted as a teacher converts it, and answered with its exact value.
+TEST(WorkedSolution, OneNumberIsConvertedToLowestTerms) {
+  const struct {
+    const char* problem;
+    std::int64_t num, den;  // its exact value in lowest terms
+    std::vector<std::string> kinds;
+    const char* last;  // the answer's line
+  } cases[] = {
+      {"18/24", 3, 4, {"simplify", "answer"}, "Answer: 18/24 = 3/4"},
+      {"0.375", 3, 8, {"decimal_as_fraction", "answer"}, "Answer: 0.375 = 3/8"},
+      {"35%", 7, 20, {"percent_as_fraction", "simplify", "answer"}, "Answer: 35% = 7/20"},
+      {"7/4", 7, 4, {"lowest_terms", "improper_to_mixed", "answer"}, "Answer: 7/4 = 1 3/4"},
+      {"2 3/4", 11, 4, {"mixed_to_improper", "lowest_terms", "answer"}, "Answer: 2 3/4 = 11/4"},
+      {"-6/4", -3, 2, {"simplify", "improper_to_mixed", "answer"}, "Answer: -6/4 = -1 1/2"},
+      {"1\u00BD", 3, 2, {"mixed_to_improper", "lowest_terms", "answer"}, "Answer: 1 1/2 = 3/2"},
+      {"3/4", 3, 4, {"lowest_terms", "answer"}, "Answer: 3/4 = 3/4"},
+  };
+  for (const auto& test : cases) {
+    const std::optional<Solution> solution = form::WorkedSolution(test.problem);
+    ASSERT_TRUE(solution && solution->answered) << test.problem;
+    EXPECT_EQ(solution->numerator, test.num) << test.problem;
+    EXPECT_EQ(solution->denominator, test.den) << test.problem;
+    std::vector<std::string> kinds;
+    for (const Step& step : solution->steps) kinds.emplace_back(KindName(step.kind));
+    EXPECT_EQ(kinds, test.kinds) << test.problem;
+    const std::string text = Text(test.problem);
+    EXPECT_TRUE(text.ends_with(std::string(test.last) + "\n")) << text;
+  }
+}
+
+// A number's sign beside another's, by the test's own exact arithmetic.
+int Sign(std::int64_t an, std::int64_t ad, std::int64_t bn, std::int64_t bd) {
+  const std::int64_t left = an * bd, right = bn * ad;
+  return left < right ? -1 : left > right ? 1 : 0;
+}
+
+// Comparisons, statements and chains: each side's exact value written here decides each link,
+// and the verdict names the first link that is not true.
+TEST(WorkedSolution, StatementsAreJudgedByTheSidesExactValues) {
+  const struct {
+    const char* line;
+    std::vector<std::pair<std::int64_t, std::int64_t>> values;  // each side's
+    std::vector<std::string> signs;                             // each link's, as written
+    int false_link;
+    const char* message;
+  } cases[] = {
+      {"5/8 ? 3/5", {{5, 8}, {3, 5}}, {"?"}, -1, "So 5/8 > 3/5"},
+      {"1/2 + 1/3 ? 5/6", {{5, 6}, {5, 6}}, {"?"}, -1, "So 1/2 + 1/3 = 5/6"},
+      {"5/8 > 3/5", {{5, 8}, {3, 5}}, {">"}, -1, "True: 5/8 > 3/5"},
+      {"5/8 < 3/5", {{5, 8}, {3, 5}}, {"<"}, 0, "False: 5/8 < 3/5"},
+      {"5/8 \u2265 10/16", {{5, 8}, {5, 8}}, {">="}, -1, "True: 5/8 >= 10/16"},
+      {"-1/2 != -2/4", {{-1, 2}, {-1, 2}}, {"!="}, 0, "False: -1/2 != -2/4"},
+      {"25% x 3/4 <= 0.1875", {{3, 16}, {3, 16}}, {"<="}, -1, "True: 25% x 3/4 <= 0.1875"},
+      {"3 1/4 - 1 2/3 = 1 7/12", {{19, 12}, {19, 12}}, {"="}, -1, "True: 3 1/4 - 1 2/3 = 1 7/12"},
+      {"3 1/4 - 1 2/3 = 1 5/12",
+       {{19, 12}, {17, 12}},
+       {"="},
+       0,
+       "3 1/4 - 1 2/3 is 1 7/12, not 1 5/12.\r\nFalse: 3 1/4 - 1 2/3 = 1 5/12"},
+      {"3 1/4 - 1 2/3 = 38/24",
+       {{19, 12}, {19, 12}},
+       {"="},
+       -1,
+       "38/24 is right, but not in lowest terms: 1 7/12.\r\nTrue: 3 1/4 - 1 2/3 = 38/24"},
+      {"3 1/4 - 1 2/3 = 19/12",
+       {{19, 12}, {19, 12}},
+       {"="},
+       -1,
+       "As a mixed number: 1 7/12.\r\nTrue: 3 1/4 - 1 2/3 = 19/12"},
+      {"3 1/4 - 1 2/3 = 2 5/4 - 1 2/3 = 1 3/4",
+       {{19, 12}, {19, 12}, {7, 4}},
+       {"=", "="},
+       1,
+       "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\r\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\r\n"
+       "False: 2 5/4 - 1 2/3 = 1 3/4"},
+      {"1/2 + 1/4\n= 2/4 + 1/4\r\n= 3/4\n",
+       {{3, 4}, {3, 4}, {3, 4}},
+       {"=", "="},
+       -1,
+       "True: 1/2 + 1/4 = 2/4 + 1/4 = 3/4"},
+      {"1/2 < 2/3 < 3/4 > 1",
+       {{1, 2}, {2, 3}, {3, 4}, {1, 1}},
+       {"<", "<", ">"},
+       2,
+       "Line 3 of 3: 3/4 > 1\r\nFalse: 3/4 > 1"},
+  };
+  for (const auto& test : cases) {
+    form::Judged judged;
+    ASSERT_TRUE(form::JudgeStatement(test.line, '.', {}, judged)) << test.line;
+    ASSERT_TRUE(judged.read && judged.verdict.decided) << test.line;
+    int expected_false = -1;
+    for (std::size_t k = 0; k + 1 < test.values.size() && expected_false < 0; ++k) {
+      const auto [an, ad] = test.values[k];
+      const auto [bn, bd] = test.values[k + 1];
+      const int order = Sign(an, ad, bn, bd);
+      const std::string& sign = test.signs[k];
+      const bool holds = sign == "?"    ? true
+                         : sign == "<"  ? order < 0
+                         : sign == ">"  ? order > 0
+                         : sign == "="  ? order == 0
+                         : sign == "<=" ? order <= 0
+                         : sign == ">=" ? order >= 0
+                                        : order != 0;
+      if (!holds) expected_false = static_cast<int>(k);
+    }
+    EXPECT_EQ(expected_false, test.false_link) << test.line;  // the table agrees with itself
+    EXPECT_EQ(judged.verdict.false_link, expected_false) << test.line;
+    EXPECT_EQ(judged.verdict.holds, expected_false < 0) << test.line;
+    EXPECT_EQ(form::VerdictMessage(judged), test.message) << test.line;
+  }
+}
+
+// A side that has no answer leaves the statement without a verdict, and a chain has 50 links
+// at most; a sign with nothing beside it is no statement.
+TEST(WorkedSolution, StatementsWithoutAVerdict) {
+  form::Judged judged;
+  ASSERT_TRUE(form::JudgeStatement("1/2 / 0 < 1", '.', {}, judged));
+  EXPECT_TRUE(judged.read);
+  EXPECT_FALSE(judged.verdict.decided);
+  std::string chain = "1";
+  for (int k = 0; k < 50; ++k) chain += " = 2/2";
+  ASSERT_TRUE(form::JudgeStatement(chain, '.', {}, judged));
+  EXPECT_TRUE(judged.read && judged.verdict.holds);
+  ASSERT_TRUE(form::JudgeStatement(chain + " = 1", '.', {}, judged));
+  EXPECT_FALSE(judged.read);
+  ASSERT_TRUE(form::JudgeStatement("< 1/2", '.', {}, judged));
+  EXPECT_FALSE(judged.read);
+  EXPECT_EQ(judged.refusal.reason, form::Refusal::Reason::kNoNumberBefore);
+  EXPECT_FALSE(form::JudgeStatement("1/2 + 1/3 = ?", '.', {}, judged));
 }
 
 }  // namespace

@@ -72,6 +72,12 @@ struct Session {
 // The problem and the answer a worked solution ends with, or its hint.
 std::string Described(const Explanation& e) {
   if (!e.solution) return "hint: " + e.hint;
+  if (e.solution->judged) {  // a statement: its verdict
+    const explain::Step& verdict = e.solution->steps.back().kind == explain::Kind::kLink
+                                       ? e.solution->steps.back().steps.back()
+                                       : e.solution->steps.back();
+    return e.problem + " -> " + (verdict.detail == explain::Detail::kFalse ? "false" : "true");
+  }
   if (!e.solution->answered) return e.problem + " -> no answer";
   return e.problem + " -> " + std::to_string(e.solution->numerator) + "/" +
          std::to_string(e.solution->denominator);
@@ -100,6 +106,11 @@ TEST(Explain, ExplainsTheLastCalculationThatWroteATranscript) {
       {{"2.5", "", "", "", "1", "4"}, Action::kMultiply, "", "2.5 x 1/4 -> 5/8"},
       {{}, Action::kNone, "  (1/2 + 1/3) x 6\n", "(1/2 + 1/3) x 6 -> 5/1"},
       {{}, Action::kNone, "5/0 + 1", "5/0 + 1 -> no answer"},
+      // One number, and statements, whose verdict Explain explains
+      {{}, Action::kNone, "18/24", "18/24 -> 3/4"},
+      {{}, Action::kNone, "35%", "35% -> 7/20"},
+      {{}, Action::kNone, "5/8 > 3/5", "5/8 > 3/5 -> true"},
+      {{}, Action::kNone, "1 1/2 = 3/2 = 1 1/4\n", "1 1/2 = 3/2 = 1 1/4 -> false"},
   };
   for (const Move& m : moves) {
     SCOPED_TRACE(m.explained);

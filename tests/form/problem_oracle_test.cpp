@@ -12,6 +12,7 @@
 #include "exact_fraction.h"
 #include "form_actions.h"
 #include "recording_prompt.h"
+#include "statement.h"
 
 namespace ondavi::form {
 namespace {
@@ -52,6 +53,8 @@ char32_t Plain(char32_t c) {
   if (c == U'\uFF09') return U')';
   if (c == U'\uFF1D') return U'=';
   if (c == U'\uFF0E') return U'.';
+  if (c == U'\uFF05') return U'%';
+  if (c == U'\uFF1F') return U'?';
   return c;
 }
 
@@ -92,11 +95,14 @@ class SecondReader {
     }
     std::optional<Fraction> v = Expression();
     Blanks();
-    if (Is(U'=')) {
+    if (Is(U'=')) {  // "=", or "= ?"
       ++i_;
       Blanks();
+      if (Is(U'?')) ++i_;
+      Blanks();
     }
-    if (!v || i_ != t_.size() || operators_ == 0) return std::nullopt;
+    // One number alone is a problem, unless a whole number: a box is being filled with it.
+    if (!v || i_ != t_.size() || (operators_ == 0 && whole_)) return std::nullopt;
     zero_denominator = zero_denominator_;
     return v;
   }
@@ -181,7 +187,13 @@ class SecondReader {
       ++i_;
       return v;
     }
-    return Operand();
+    std::optional<Fraction> v = Operand();
+    if (v && Is(U'%')) {  // a percent: hundredths
+      ++i_;
+      whole_ = false;
+      v->den *= 100;
+    }
+    return v;
   }
 
   // A fraction at i_: digits, a slash, digits; or a vulgar fraction. Not followed by a digit,
@@ -207,6 +219,7 @@ class SecondReader {
   // minus sign right before it or not; a mixed number's numerator has no leading zero and is
   // less than twice its denominator.
   std::optional<Fraction> Operand() {
+    whole_ = false;
     const bool negative = Is(U'-');
     if (negative) ++i_;
     const int sign = negative ? -1 : 1;
@@ -241,6 +254,7 @@ class SecondReader {
       }
     }
     i_ = whole_end;
+    whole_ = true;
     return Fraction{sign * whole, 1};
   }
 
@@ -254,6 +268,7 @@ class SecondReader {
   int operators_ = 0;
   bool zero_denominator_ = false;
   bool division_by_zero_ = false;
+  bool whole_ = false;  // the last operand read is a whole number, with no point or percent
 };
 
 // ---- Random problems ---------------------------------------------------------------------
@@ -306,6 +321,12 @@ std::string RandomOperand(std::mt19937& rng) {
   }
 }
 
+// Now and then a percent of one.
+std::string RandomPercentOrOperand(std::mt19937& rng) {
+  const std::string operand = RandomOperand(rng);
+  return rng() % 8 == 0 ? operand + Pick(rng, {"%", "\uFF05"}) : operand;
+}
+
 std::string RandomOperator(std::mt19937& rng) {
   switch (rng() % 4) {
     case 0:
@@ -325,7 +346,7 @@ std::string Blank(std::mt19937& rng) {
 
 // A problem of `operands` operands, with brackets now and then.
 std::string RandomExpression(std::mt19937& rng, int operands) {
-  if (operands == 1) return RandomOperand(rng);
+  if (operands == 1) return RandomPercentOrOperand(rng);
   const int left = 1 + static_cast<int>(rng() % static_cast<unsigned>(operands - 1));
   std::string a = RandomExpression(rng, left), b = RandomExpression(rng, operands - left);
   if (left > 1 && rng() % 2) a = Pick(rng, {"(", "\uFF08"}) + a + Pick(rng, {")", "\uFF09"});
@@ -353,7 +374,7 @@ std::string Disturbed(std::string line, std::mt19937& rng) {
     case 3:
       return Pick(rng, kLineEndTexts) + line + Pick(rng, kLineEndTexts);
     case 4:
-      return line + Blank(rng) + "=";
+      return line + Blank(rng) + Pick(rng, {"=", "= ?", "=?", "\uFF1D\uFF1F"});
     default:
       return line;
   }
@@ -391,6 +412,40 @@ TEST(SecondReader, AgreesOnEveryProblemAndEveryAnswerIsItsExactValue) {
   }
   EXPECT_GT(answered, 5000);
   EXPECT_GT(refused, 2000);
+}
+
+// Random statements of two random problems: each link's verdict is the one the sides' exact
+// values, worked here by the second reader, decide.
+TEST(SecondReader, JudgesEveryStatementByItsSidesExactValues) {
+  std::mt19937 rng(20261211);
+  const struct {
+    const char* sign;
+    int holds_for;  // a bit for each order: 1 for less, 2 for equal, 4 for greater
+  } relations[] = {{"<", 1},      {">", 4},      {"=", 2},      {"<=", 3},
+                   {">=", 6},     {"!=", 5},     {"\u2264", 3}, {"\u2265", 6},
+                   {"\u2260", 5}, {"\uFF1D", 2}, {"\uFF1C", 1}, {"\uFF1E", 4}};
+  int judged_count = 0;
+  for (int run = 0; run < 5000; ++run) {
+    const std::string left = RandomExpression(rng, 1 + static_cast<int>(rng() % 3));
+    const std::string right = RandomExpression(rng, 1 + static_cast<int>(rng() % 3));
+    const auto& relation = relations[rng() % std::size(relations)];
+    const std::string line = left + Blank(rng) + relation.sign + Blank(rng) + right;
+    bool zero_left = false, zero_right = false;
+    const std::optional<Fraction> a = SecondReader(left).Value(zero_left);
+    const std::optional<Fraction> b = SecondReader(right).Value(zero_right);
+    Judged judged;
+    ASSERT_TRUE(JudgeStatement(line, '.', {}, judged)) << line;
+    // A whole number alone is a side too, which the second reader, reading problems, refuses.
+    if (!a || !b) continue;
+    ASSERT_TRUE(judged.read) << line;
+    if (zero_left || zero_right || !judged.verdict.decided) continue;  // no answer
+    const Fraction x = testing::Normalised(*a), y = testing::Normalised(*b);
+    const Int l = x.num * y.den, r = y.num * x.den;
+    const int order = l < r ? 1 : l == r ? 2 : 4;
+    EXPECT_EQ(judged.verdict.holds, (relation.holds_for & order) != 0) << line;
+    ++judged_count;
+  }
+  EXPECT_GT(judged_count, 2000);
 }
 
 }  // namespace

@@ -83,6 +83,58 @@ TEST(ReadProblem, PutsEachPartInTheBoxThatTakesItAndEachStepInTheOrderOfWork) {
   }
 }
 
+// One number alone is its own problem: it plus the empty second operand, as the boxes answer
+// it; a percent is its fraction over 100 wherever it stands, checked against its exact value.
+TEST(ReadProblem, ReadsOneNumberAloneAndPercentsAsHundredths) {
+  const struct {
+    const char* line;
+    std::vector<std::string> steps;
+    bool lone;
+    std::vector<std::string> percents;
+    long long num, den;  // the exact value of the first step's first operand
+  } cases[] = {
+      {"18/24", {"(|18|24) + (||)"}, true, {}, 18, 24},
+      {"0.375", {"(0.375||) + (||)"}, true, {}, 3, 8},
+      {"1\u00BD", {"(1|1|2) + (||)"}, true, {}, 3, 2},
+      {"-6/4 = ?", {"(-|6|4) + (||)"}, true, {}, -6, 4},
+      {"(2 3/4)", {"(2|3|4) + (||)"}, true, {}, 11, 4},
+      {"35%", {"(|35|100) + (||)"}, true, {"35%"}, 7, 20},
+      {"-12.5\uFF05", {"(-|125|1000) + (||)"}, true, {"-12.5%"}, -1, 8},
+      {"1 1/2%", {"(|3|200) + (||)"}, true, {"1 1/2%"}, 3, 200},
+      {"\u00BD%", {"(|1|200) + (||)"}, true, {"1/2%"}, 1, 200},
+      {".5%", {"(|5|1000) + (||)"}, true, {".5%"}, 1, 200},
+      {"25% x 3/4", {"(|25|100) x (|3|4)"}, false, {"25%"}, 1, 4},
+      {"1/2 + 10% =?", {"(|1|2) + (|10|100)"}, false, {"10%"}, 1, 2},
+      {"2 - 3/4 = ?", {"(2||) - (|3|4)"}, false, {}, 2, 1},
+  };
+  for (const auto& test : cases) {
+    const std::optional<Problem> problem = ReadProblem(test.line);
+    ASSERT_TRUE(problem) << test.line;
+    EXPECT_EQ(Described(*problem), test.steps) << test.line;
+    EXPECT_EQ(problem->lone, test.lone) << test.line;
+    std::vector<std::string> percents;
+    for (const auto& percent : problem->percents) percents.push_back(percent.written);
+    EXPECT_EQ(percents, test.percents) << test.line;
+    const OperandTexts& first = problem->Written(problem->steps[0].first);
+    const long long whole =
+        first[0].empty() || first[0] == "-" || first[0].find('.') != std::string::npos
+            ? 0
+            : std::stoll(first[0]);
+    long long num = first[1].empty() ? 0 : std::stoll(first[1]);
+    long long den = first[2].empty() ? 1 : std::stoll(first[2]);
+    if (first[0].find('.') != std::string::npos) {  // a decimal's exact value
+      const std::string digits =
+          first[0].substr(0, first[0].find('.')) + first[0].substr(first[0].find('.') + 1);
+      num = std::stoll(digits);
+      den = 1;
+      for (std::size_t k = first[0].find('.') + 1; k < first[0].size(); ++k) den *= 10;
+    }
+    num += (whole < 0 ? -whole : whole) * den;
+    if (first[0].starts_with('-')) num = -num;
+    EXPECT_EQ(num * test.den, test.num * den) << test.line;
+  }
+}
+
 TEST(ReadProblem, MarksAnOperandWrittenWithAZeroDenominator) {
   for (const char* line : {"-0 1/2 + 007/0", "5/0 + 1", "1 1/0 x 3", "1 + (2 - 3/00)"}) {
     const std::optional<Problem> problem = ReadProblem(line);
@@ -103,8 +155,11 @@ TEST(ReadProblem, RefusesWhatIsNoWholeProblemAndSaysWhy) {
   } cases[] = {
       {"", kEmpty, 1, "", ""},
       {" \t\n", kEmpty, 4, "", ""},
-      {"3 1/4", kLoneOperand, 1, "3 1/4", ""},
-      {"(1/2)", kLoneOperand, 1, "(1/2)", ""},
+      {"(5)", kLoneNumber, 1, "(5)", ""},
+      {"5%%", kOutOfPlace, 3, "%", ""},
+      {"%5", kOutOfPlace, 1, "%", ""},
+      {"1/2 = ? 1", kAfterEquals, 5, "", ""},
+      {"99999999999999999999 1/2%", kOutOfPlace, 25, "%", ""},
       {" 5 ", kLoneNumber, 2, "5", ""},
       {"-", kLoneNumber, 1, "-", ""},
       {"1/2/3", kSlashWithoutBlank, 4, "1/2/3", ""},

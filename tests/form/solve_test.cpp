@@ -68,6 +68,14 @@ TEST(Solve, WorksEveryStepAndEndsWithTheLastStepsOperandsAndTheAnswer) {
        "-14/3 = -4 2/3 = -4.66666666666667",
        {"Step 1 of 2: 1/2 - 3 2/3", "Step 2 of 2: -19/6 + -1.5"}},
       {"1 1/2 + 2/3", {"1", "1", "2", "", "2", "3"}, "13/6 = 2 1/6 = 2.16666666666667", {}},
+      // One number alone: it and an empty second operand, added (the calculation writes the empty
+      // boxes as 0/1); a percent as its fraction.
+      {"18/24", {"", "18", "24", "", "0", "1"}, "3/4 = 0.75", {}},
+      {"0.375 = ?", {"0.375", "0", "1", "", "0", "1"}, "3/8 = 0.375", {}},
+      {"1\u00BD", {"1", "1", "2", "", "0", "1"}, "3/2 = 1 1/2 = 1.5", {}},
+      {"-6/4", {"-", "6", "4", "", "0", "1"}, "-3/2 = -1 1/2 = -1.5", {}},
+      {"35%", {"", "35", "100", "", "0", "1"}, "7/20 = 0.35", {}},
+      {"1/2 + 10%", {"", "1", "2", "", "10", "100"}, "3/5 = 0.6", {}},
   };
   for (const auto& test : cases) {
     Session s;
@@ -76,6 +84,32 @@ TEST(Solve, WorksEveryStepAndEndsWithTheLastStepsOperandsAndTheAnswer) {
     EXPECT_EQ(AnswerLine(s.boxes), test.answer_line) << test.problem;
     EXPECT_EQ(s.Headings(), test.headings) << test.problem;
     EXPECT_TRUE(s.prompt.shown.empty()) << test.problem;
+  }
+}
+
+// A comparison, statement or chain says its verdict in the message box and leaves the boxes as
+// they were.
+TEST(Solve, AStatementsVerdictIsAMessageAndTheBoxesStay) {
+  const struct {
+    const char* line;
+    const char* message;
+  } cases[] = {
+      {"5/8 ? 3/5", "So 5/8 > 3/5"},
+      {"5/8 < 3/5", "False: 5/8 < 3/5"},
+      {"3 1/4 - 1 2/3 = 1 5/12",
+       "3 1/4 - 1 2/3 is 1 7/12, not 1 5/12.\r\nFalse: 3 1/4 - 1 2/3 = 1 5/12"},
+      {"3 1/4 - 1 2/3\n= 2 5/4 - 1 2/3\n= 1 3/4",
+       "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\r\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\r\n"
+       "False: 2 5/4 - 1 2/3 = 1 3/4"},
+      {"1/2 / 0 = 1", kDivideByZeroMessage},
+  };
+  for (const auto& test : cases) {
+    Session s;
+    ASSERT_TRUE(s.actions.Solve("1 1/2 + 2/3"));
+    const auto boxes = s.boxes.texts();
+    ASSERT_TRUE(s.actions.Solve(test.line)) << test.line;
+    EXPECT_EQ(s.prompt.shown, std::vector<std::string>{test.message}) << test.line;
+    EXPECT_EQ(s.boxes.texts(), boxes) << test.line;
   }
 }
 
@@ -165,8 +199,10 @@ TEST(Enter, SaysWhyATextIsNoProblemUnlessTheBoxIsBeingFilledIn) {
   } cases[] = {
       {"1/2 + 1/3", '.', Entered::kSolved, nullptr},
       {"2 (1 + 1)", '.', Entered::kRefused, "not a problem\r\nwrite x between 2 and ("},
-      {"3 1/4", '.', Entered::kRefused,
-       "not a problem\r\nwrite an operator and a second number after 3 1/4"},
+      {"3 1/4", '.', Entered::kSolved, nullptr},
+      {"35%", '.', Entered::kSolved, nullptr},
+      {"5/8 ? 3/5", '.', Entered::kSolved, "So 5/8 > 3/5"},
+      {"1 < ", '.', Entered::kRefused, "not a problem\r\nwrite a number after '<' (character 3)"},
       {"2,5", '.', Entered::kRefused,
        "not a problem\r\n',' (character 2) is not part of a problem"},
       {"", '.', Entered::kNothing, nullptr},

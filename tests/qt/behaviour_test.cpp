@@ -86,6 +86,9 @@ class BehaviourTest : public QObject {
       QTest::addRow("%s, a problem", way) << way << "3 1/4 - 1 2/3\n" << solved;
       QTest::addRow("%s, steps", way) << way << "(1/2 + 1/3) x 3/4" << stepped;
       QTest::addRow("%s, a number", way) << way << "12" << typed;
+      QTest::addRow("%s, one number alone", way)
+          << way << "18/24"
+          << QStringList{"", "18", "24", "", "0", "1", "3", "4", "", "0", "0", "0.75"};
     }
   }
   void aWholeProblemFillsTheBoxesAndPressesItsOperator() {
@@ -125,6 +128,43 @@ class BehaviourTest : public QObject {
     box->setText(QStringLiteral("12"));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(prompt_.shown.size(), std::size_t{1});
+  }
+
+  // A comparison or a chain pasted: its verdict in the message box, in the user's language, and
+  // the boxes as they were.
+  void aStatementsVerdictIsAMessage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("compared") << ""
+                              << "5/8 ? 3/5"
+                              << "So 5/8 > 3/5";
+    QTest::newRow("a wrong line")
+        << ""
+        << "3 1/4 - 1 2/3\n= 2 5/4 - 1 2/3\n= 1 3/4"
+        << "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\r\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\r\n"
+           "False: 2 5/4 - 1 2/3 = 1 3/4";
+    QTest::newRow("German") << "de"
+                            << "5/8 < 3/5"
+                            << "Falsch: 5/8 < 3/5";
+  }
+  void aStatementsVerdictIsAMessage() {
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    if (!language.isEmpty()) {
+      ondavi::form::ChooseLanguage(std::vector<std::string>{language.toStdString()});
+    }
+    Enter({"1", "1", "2", "", "2", "3"});
+    Click("Add");
+    const QStringList before = Boxes();
+    QLineEdit* box = BoxOf(*window_, 2);
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(text);
+    PasteOrCopy(box, "keys", QKeySequence::Paste, "edit-paste");
+    ondavi::form::ChooseLanguage({});
+    QCOMPARE(prompt_.shown, std::vector<std::string>{message.toStdString()});
+    QCOMPARE(Boxes(), before);
   }
 
   // In every language a message and Show Work's words are the catalog's; in a comma locale the

@@ -331,7 +331,9 @@ class PageTest(unittest.TestCase):
                  "document.getElementById('Text2').dispatchEvent(new ClipboardEvent('paste', "
                  "{clipboardData: data, bubbles: true, cancelable: true}))")
         stepped = ["", "5", "6", "", "3", "4", "5", "8", "", "5", "8", "0.625"]
+        one = ["", "18", "24", "", "0", "1", "3", "4", "", "3", "4", "0.75"]  # and an empty one
         for way, text, boxes in (("paste", "3 1/4 \u2212 1 2/3\n", solved), ("paste", "12", typed),
+                                 ("paste", "18/24", one),
                                  ("enter", "3 1/4 - 1 2/3", solved), ("enter", "12", typed),
                                  ("fragment", "3%201%2F4%20-%201%202%2F3", solved),
                                  ("fragment", "12", [""] * 12),
@@ -373,6 +375,25 @@ class PageTest(unittest.TestCase):
         ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("c").key_up(
             Keys.CONTROL).perform()
         self.assertEqual(self.js("return window.copied"), "19/12 = 1 7/12 = 1.58333333333333")
+
+    def test_a_statements_verdict_is_a_message_and_the_boxes_stay(self):
+        paste = ("const data = new DataTransfer(); data.setData('text/plain', arguments[0]);"
+                 "document.getElementById('Text2').dispatchEvent(new ClipboardEvent('paste', "
+                 "{clipboardData: data, bubbles: true, cancelable: true}))")
+        for language, text, message in (
+                ("", "5/8 ? 3/5", "So 5/8 > 3/5"),
+                ("", "3 1/4 - 1 2/3\n= 2 5/4 - 1 2/3\n= 1 3/4",
+                 "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\n"
+                 "False: 2 5/4 - 1 2/3 = 1 3/4"),
+                ("de", "5/8 < 3/5", "Falsch: 5/8 < 3/5")):
+            with self.subTest(text=text):
+                self.open(URL + ("?lang=" + language if language else "") + "#1 1/2 + 2/3")
+                before = self.boxes()
+                self.js(paste, text)
+                self.assertEqual(
+                    self.js("return document.getElementById('prompt-text').textContent"), message)
+                self.keys(Keys.ESCAPE)
+                self.assertEqual(self.boxes(), before)
 
     def test_enter_on_text_that_is_no_problem_says_why(self):
         self.open()

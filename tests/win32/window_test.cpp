@@ -299,13 +299,20 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
                                             "5", "8", "",  "5", "8", "0.625"};
   std::vector<std::string> typed(12);
   typed[1] = "12";
+  // One number alone, and an empty second operand.
+  const std::vector<std::string> one = {"",  "18", "24", "",  "0", "1",
+                                        "3", "4",  "",   "0", "0", "0.75"};
   const struct {
     bool paste;
     const char* text;
     const std::vector<std::string>& boxes;
-  } cases[] = {{true, "3 1/4 - 1 2/3\r\n", solved},  {true, "12", typed},
-               {false, "3 1/4 - 1 2/3", solved},     {false, "12", typed},
-               {true, "(1/2 + 1/3) x 3/4", stepped}, {false, "(1/2 + 1/3) x 3/4", stepped}};
+  } cases[] = {{true, "18/24", one},
+               {true, "3 1/4 - 1 2/3\r\n", solved},
+               {true, "12", typed},
+               {false, "3 1/4 - 1 2/3", solved},
+               {false, "12", typed},
+               {true, "(1/2 + 1/3) x 3/4", stepped},
+               {false, "(1/2 + 1/3) x 3/4", stepped}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.paste ? "paste " : "enter ") + c.text);
     SendMessageW(Control("cls"), BM_CLICK, 0, 0);
@@ -330,6 +337,38 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
   EXPECT_NE(prompt_.shown[0].find("\r\n 5/ 6\r\n\r\nStep 2 of 2: 5/6 x 3/4\r\n"),
             std::string::npos);
   EXPECT_TRUE(prompt_.shown[0].ends_with("\r\n 5/ 8"));
+}
+
+// A comparison or a chain pasted: its verdict goes through the prompt, in the user's language,
+// and the boxes stay as they were.
+TEST_F(Win32Window, AStatementsVerdictIsAMessageAndTheBoxesStay) {
+  const struct {
+    const char* language;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"", "5/8 ? 3/5", "So 5/8 > 3/5"},
+      {"", "3 1/4 - 1 2/3\r\n= 2 5/4 - 1 2/3\r\n= 1 3/4",
+       "Line 2 of 2: 2 5/4 - 1 2/3 = 1 3/4\r\n2 5/4 - 1 2/3 is 1 7/12, not 1 3/4.\r\n"
+       "False: 2 5/4 - 1 2/3 = 1 3/4"},
+      {"de", "5/8 < 3/5", "Falsch: 5/8 < 3/5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    if (*c.language) form::ChooseLanguage(std::vector<std::string>{c.language});
+    prompt_.shown.clear();
+    Type("Text2", "1");
+    std::vector<std::string> before;
+    for (int box = 1; box <= 12; ++box) before.push_back(Text("Text" + std::to_string(box)));
+    SetClipboard(window_.hwnd(), c.text);
+    SetFocus(Control("Text2"));
+    SendMessageW(Control("Text2"), WM_PASTE, 0, 0);
+    form::ChooseLanguage({});
+    EXPECT_EQ(prompt_.shown, std::vector<std::string>{c.message});
+    std::vector<std::string> after;
+    for (int box = 1; box <= 12; ++box) after.push_back(Text("Text" + std::to_string(box)));
+    EXPECT_EQ(after, before);
+  }
 }
 
 // Enter on a box whose text is no whole problem says why, and the text stays; on a box being
