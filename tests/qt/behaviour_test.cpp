@@ -88,7 +88,7 @@ class BehaviourTest : public QObject {
       QTest::addRow("%s, a number", way) << way << "12" << typed;
       QTest::addRow("%s, one number alone", way)
           << way << "18/24"
-          << QStringList{"", "18", "24", "", "0", "1", "3", "4", "", "0", "0", "0.75"};
+          << QStringList{"", "18", "24", "", "0", "1", "3", "4", "", "3", "4", "0.75"};
     }
   }
   void aWholeProblemFillsTheBoxesAndPressesItsOperator() {

@@ -301,7 +301,7 @@ TEST_F(Win32Window, AWholeProblemFillsTheBoxesAndPressesItsOperator) {
   typed[1] = "12";
   // One number alone, and an empty second operand.
   const std::vector<std::string> one = {"",  "18", "24", "",  "0", "1",
-                                        "3", "4",  "",   "0", "0", "0.75"};
+                                        "3", "4",  "",   "3", "4", "0.75"};
   const struct {
     bool paste;
     const char* text;
