@@ -4,6 +4,7 @@ input (operands such as "3 1/4", "-1/4", "5"; operators + - x /, brackets), work
 fractions.Fraction and prints the answer lines "ondavi --calculate -" prints, such as
 "13/6 = 2 1/6 = 2.16666666666667". Lines it cannot read are reported on standard error.
 """
+import decimal as decimal_module
 import fractions
 import re
 import sys
@@ -53,8 +54,13 @@ def decimal(value):
     """15 significant digits, as the calculator's decimal box shows them."""
     if value == 0:
         return "0"
-    mantissa, exponent = f"{abs(float(value)):.14e}".split("e")
-    digits, e = mantissa.replace(".", "").rstrip("0") or "0", int(exponent)
+    # Rounded once, from the exact fraction, halves away from zero.
+    context = decimal_module.Context(prec=15, rounding=decimal_module.ROUND_HALF_UP)
+    quotient = context.divide(decimal_module.Decimal(abs(value.numerator)),
+                              decimal_module.Decimal(value.denominator))
+    sign_bit, digit_tuple, exponent = quotient.as_tuple()
+    e = len(digit_tuple) + exponent - 1
+    digits = "".join(map(str, digit_tuple)).rstrip("0") or "0"
     sign = "-" if value < 0 else ""
     if e >= 15 or e < -15:
         rest = "." + digits[1:] if len(digits) > 1 else ""
