@@ -14,7 +14,7 @@ for exe in build/windows/app/ondavi.exe build/windows/app/ondavi.com; do
   echo "$name: $size bytes; it imports:"
   x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {print "  " $3}' | tee /tmp/ondavi-dlls.$$
   if [ "$size" -gt 3145728 ]; then echo "FAIL: $name is over 3 MB"; exit 1; fi
-  if grep -viqE '^  (kernel32|user32|gdi32|comctl32|shell32|ole32|oleaut32|oleacc|msvcrt)\.dll$' /tmp/ondavi-dlls.$$; then
+  if grep -viqE '^  (kernel32|user32|gdi32|comctl32|comdlg32|shell32|ole32|oleaut32|oleacc|msvcrt)\.dll$' /tmp/ondavi-dlls.$$; then
     echo "FAIL: $name needs a DLL that Windows does not ship"; rm -f /tmp/ondavi-dlls.$$; exit 1
   fi
   rm -f /tmp/ondavi-dlls.$$
