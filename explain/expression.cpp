@@ -60,6 +60,25 @@ Expression Quotient(Expression top, Expression bottom) {
 
 namespace {
 
+// Whether the expression as written begins with a minus sign.
+bool StartsWithMinus(const Expression& e) {
+  using Kind = Expression::Kind;
+  switch (e.kind) {
+    case Kind::kWhole:
+      return e.value < 0;
+    case Kind::kFraction:
+      return e.numerator < 0;
+    case Kind::kMixed:
+      return e.negative;
+    case Kind::kDecimal:
+      return e.text.starts_with('-');
+    case Kind::kOperation:
+      return StartsWithMinus(e.parts[0]);
+    default:
+      return false;
+  }
+}
+
 void Append(std::string& out, const Expression& e);
 
 // An operand of an operation, bracketed where the order of working needs it.
@@ -122,22 +141,8 @@ bool NeedsBrackets(const Expression& operand, char op, bool right) {
          (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)));
 }
 
-bool StartsWithMinus(const Expression& e) {
-  using Kind = Expression::Kind;
-  switch (e.kind) {
-    case Kind::kWhole:
-      return e.value < 0;
-    case Kind::kFraction:
-      return e.numerator < 0;
-    case Kind::kMixed:
-      return e.negative;
-    case Kind::kDecimal:
-      return e.text.starts_with('-');
-    case Kind::kOperation:
-      return StartsWithMinus(e.parts[0]);
-    default:
-      return false;
-  }
+bool NeedsBracketsInPrint(const Expression& operand, char op, bool right) {
+  return NeedsBrackets(operand, op, right) || (right && StartsWithMinus(operand));
 }
 
 std::string Inline(const Expression& e) {

@@ -47,9 +47,9 @@ inline int Rank(char op) {
 // rank, or of the same rank on the right.
 bool NeedsBrackets(const Expression& operand, char op, bool right);
 
-// Whether the expression as written begins with a minus sign, which print sets in brackets as
-// a right operand ("3 - (-1/2)").
-bool StartsWithMinus(const Expression& e);
+// Whether print sets an operand of `op` in brackets: where the order of working needs them, and
+// a right operand that begins with a minus sign too ("3 - (-1/2)").
+bool NeedsBracketsInPrint(const Expression& operand, char op, bool right);
 
 // The calculator's own notation, which `ondavi --calculate` reads: "3 1/4", "13/4", "-5/2",
 // "(3 x 4 + 1)/4", "5/2 x 4/5", "1/2 / 5/6", with brackets where the order needs them.

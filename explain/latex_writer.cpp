@@ -5,10 +5,9 @@ namespace {
 
 void Append(std::string& out, const Expression& e);
 
-// An operand in brackets where the order needs them, and a negative right operand too, as
-// print sets "3 - (-1/2)".
+// An operand, in brackets where print sets them.
 void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
-  const bool bracket = NeedsBrackets(operand, op, right) || (right && StartsWithMinus(operand));
+  const bool bracket = NeedsBracketsInPrint(operand, op, right);
   if (bracket) out += "\\left(";
   Append(out, operand);
   if (bracket) out += "\\right)";

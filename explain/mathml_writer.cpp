@@ -28,10 +28,9 @@ void AppendBracketed(std::string& out, const Expression& inner) {
   out += "<mo>)</mo></mrow>";
 }
 
-// An operand in brackets where the order needs them, and a negative right operand too, as print
-// sets "3 − (−1/2)".
+// An operand, in brackets where print sets them.
 void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
-  const bool bracket = NeedsBrackets(operand, op, right) || (right && StartsWithMinus(operand));
+  const bool bracket = NeedsBracketsInPrint(operand, op, right);
   if (bracket) {
     AppendBracketed(out, operand);
   } else {

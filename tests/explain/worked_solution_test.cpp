@@ -4,8 +4,10 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "mathml_writer.h"
 #include "statement.h"
 #include "verdict_text.h"
 #include "worked_example.h"
@@ -384,6 +386,33 @@ TEST(WorkedSolution, StatementsWithoutAVerdict) {
   EXPECT_FALSE(judged.read);
   EXPECT_EQ(judged.refusal.reason, form::Refusal::Reason::kNoNumberBefore);
   EXPECT_FALSE(form::JudgeStatement("1/2 + 1/3 = ?", '.', {}, judged));
+}
+
+// The calculator's notation brackets only what the order of working needs; print brackets a
+// right operand that begins with a minus sign too, in LaTeX and in MathML alike.
+TEST(WorkedSolution, PrintBracketsOperandsAsTheOrderAndTheSignNeed) {
+  const struct {
+    Expression e;
+    const char* inline_text;
+    const char* latex;
+  } cases[] = {
+      {Operation(Whole(3), '-', Fraction(-1, 2)), "3 - -1/2", "3 - \\left(-\\frac{1}{2}\\right)"},
+      {Operation(Whole(2), 'x', Mixed(true, 1, 1, 2)), "2 x -1 1/2",
+       "2 \\times \\left(-1\\tfrac{1}{2}\\right)"},
+      {Operation(Fraction(-1, 2), '-', Whole(3)), "-1/2 - 3", "-\\frac{1}{2} - 3"},
+      {Operation(Whole(1), '-', Operation(Whole(2), '+', Whole(3))), "1 - (2 + 3)",
+       "1 - \\left(2 + 3\\right)"},
+      {Operation(Operation(Whole(1), '+', Whole(2)), 'x', Whole(3)), "(1 + 2) x 3",
+       "\\left(1 + 2\\right) \\times 3"},
+      {Operation(Whole(1), '+', Operation(Whole(2), 'x', Whole(3))), "1 + 2 x 3",
+       "1 + 2 \\times 3"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Inline(c.e), c.inline_text);
+    EXPECT_EQ(Latex(c.e), c.latex);
+    const bool bracketed = std::string_view(c.latex).find("\\left(") != std::string_view::npos;
+    EXPECT_EQ(MathMl(c.e).find("<mo>(</mo>") != std::string::npos, bracketed) << c.latex;
+  }
 }
 
 }  // namespace
