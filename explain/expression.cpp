@@ -60,13 +60,30 @@ Expression Quotient(Expression top, Expression bottom) {
 
 namespace {
 
+// Whether the expression as written begins with a minus sign.
+bool StartsWithMinus(const Expression& e) {
+  using Kind = Expression::Kind;
+  switch (e.kind) {
+    case Kind::kWhole:
+      return e.value < 0;
+    case Kind::kFraction:
+      return e.numerator < 0;
+    case Kind::kMixed:
+      return e.negative;
+    case Kind::kDecimal:
+      return e.text.starts_with('-');
+    case Kind::kOperation:
+      return StartsWithMinus(e.parts[0]);
+    default:
+      return false;
+  }
+}
+
 void Append(std::string& out, const Expression& e);
 
-// An operand of an operation, bracketed where the order of working needs it: a calculation of a
-// lower rank, or of the same rank on the right.
+// An operand of an operation, bracketed where the order of working needs it.
 void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
-  const bool bracket = operand.kind == Expression::Kind::kOperation &&
-                       (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)));
+  const bool bracket = NeedsBrackets(operand, op, right);
   if (bracket) out += '(';
   Append(out, operand);
   if (bracket) out += ')';
@@ -118,6 +135,15 @@ void Append(std::string& out, const Expression& e) {
 }
 
 }  // namespace
+
+bool NeedsBrackets(const Expression& operand, char op, bool right) {
+  return operand.kind == Expression::Kind::kOperation &&
+         (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)));
+}
+
+bool NeedsBracketsInPrint(const Expression& operand, char op, bool right) {
+  return NeedsBrackets(operand, op, right) || (right && StartsWithMinus(operand));
+}
 
 std::string Inline(const Expression& e) {
   std::string out;

@@ -43,6 +43,14 @@ inline int Rank(char op) {
   return op == '+' || op == '-' ? 1 : 2;
 }
 
+// Whether an operand of `op` needs brackets for the order of working: a calculation of a lower
+// rank, or of the same rank on the right.
+bool NeedsBrackets(const Expression& operand, char op, bool right);
+
+// Whether print sets an operand of `op` in brackets: where the order of working needs them, and
+// a right operand that begins with a minus sign too ("3 - (-1/2)").
+bool NeedsBracketsInPrint(const Expression& operand, char op, bool right);
+
 // The calculator's own notation, which `ondavi --calculate` reads: "3 1/4", "13/4", "-5/2",
 // "(3 x 4 + 1)/4", "5/2 x 4/5", "1/2 / 5/6", with brackets where the order needs them.
 std::string Inline(const Expression& e);

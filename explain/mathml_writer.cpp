@@ -22,36 +22,15 @@ void AppendFraction(std::string& out, std::int64_t numerator, std::int64_t denom
   out += "</mfrac>";
 }
 
-bool StartsWithMinus(const Expression& e) {
-  using Kind = Expression::Kind;
-  switch (e.kind) {
-    case Kind::kWhole:
-      return e.value < 0;
-    case Kind::kFraction:
-      return e.numerator < 0;
-    case Kind::kMixed:
-      return e.negative;
-    case Kind::kDecimal:
-      return e.text.starts_with('-');
-    case Kind::kOperation:
-      return StartsWithMinus(e.parts[0]);
-    default:
-      return false;
-  }
-}
-
 void AppendBracketed(std::string& out, const Expression& inner) {
   out += "<mrow><mo>(</mo>";
   Append(out, inner);
   out += "<mo>)</mo></mrow>";
 }
 
-// An operand in brackets where the order needs them, and a negative right operand too, as print
-// sets "3 − (−1/2)".
+// An operand, in brackets where print sets them.
 void AppendOperand(std::string& out, const Expression& operand, char op, bool right) {
-  const bool bracket = (operand.kind == Expression::Kind::kOperation &&
-                        (Rank(operand.op) < Rank(op) || (right && Rank(operand.op) == Rank(op)))) ||
-                       (right && StartsWithMinus(operand));
+  const bool bracket = NeedsBracketsInPrint(operand, op, right);
   if (bracket) {
     AppendBracketed(out, operand);
   } else {

@@ -28,18 +28,6 @@ int Px(int twips, UINT dpi) {
   return form::Pixels(twips, static_cast<int>(dpi));
 }
 
-void RegisterCalculatorClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class = {};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
-}
-
 HWND CreateChild(HINSTANCE instance, HWND parent, DWORD ex_style, const wchar_t* window_class,
                  std::string_view caption, DWORD style, int id) {
   return CreateWindowExW(ex_style, window_class, Widen(caption).c_str(),
@@ -160,7 +148,7 @@ void CalculatorWindow::Fonts::Free() {
 
 CalculatorWindow::CalculatorWindow(HINSTANCE instance, Module1& module, MessagePrompt* prompt)
     : prompt_(prompt) {
-  RegisterCalculatorClass(instance, WindowProc);
+  RegisterWindowClass(instance, kClassName, WindowProcedure<CalculatorWindow>);
   CreateWindowExW(kExStyle, kClassName, Widen(form::kCaption).c_str(), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);  // sets hwnd_
   if (!prompt_) {
@@ -421,19 +409,6 @@ void CalculatorWindow::DescribeButtons() {
     if (form::kControls[i].kind != form::Kind::kCommandButton) continue;
     SetAccessibleDescription(controls_[i], Widen(actions_->Description(form::kControls[i].action)));
   }
-}
-
-LRESULT CALLBACK CalculatorWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* window =
-        static_cast<CalculatorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  auto* window = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return window ? window->Handle(message, wparam, lparam)
-                : DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 LRESULT CalculatorWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

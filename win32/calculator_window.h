@@ -12,6 +12,7 @@
 #include "form_actions.h"
 #include "message_prompt.h"
 #include "module1.h"
+#include "window_class.h"
 
 namespace ondavi::win32 {
 
@@ -39,7 +40,8 @@ class CalculatorWindow {
   ExplanationWindow& Explanation() { return *explanation_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  template <class Window>
+  friend LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
   void CreateTooltip(HINSTANCE instance);

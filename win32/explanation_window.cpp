@@ -78,22 +78,10 @@ std::wstring Displayed(std::wstring text) {
   return text;
 }
 
-void RegisterExplanationClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class = {};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);  // fails harmlessly when registered already
-}
-
 }  // namespace
 
 ExplanationWindow::ExplanationWindow(HINSTANCE instance, HWND owner) : owner_(owner) {
-  RegisterExplanationClass(instance, WindowProc);
+  RegisterWindowClass(instance, kClassName, WindowProcedure<ExplanationWindow>);
   dpi_ = GetDpiForWindow(owner);
   CreateWindowExW(kExStyle, kClassName, Title().c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   Scaled(kWidth, dpi_), Scaled(kHeight, dpi_), owner, nullptr, instance,
@@ -277,19 +265,6 @@ LRESULT CALLBACK ExplanationWindow::TextProc(HWND text, UINT message, WPARAM wpa
       break;
   }
   return DefSubclassProc(text, message, wparam, lparam);
-}
-
-LRESULT CALLBACK ExplanationWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                               LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* window =
-        static_cast<ExplanationWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  auto* window = reinterpret_cast<ExplanationWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return window ? window->Handle(message, wparam, lparam)
-                : DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 LRESULT ExplanationWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

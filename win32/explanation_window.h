@@ -12,6 +12,7 @@
 #include <string>
 
 #include "explanation.h"
+#include "window_class.h"
 
 namespace ondavi::win32 {
 
@@ -46,7 +47,8 @@ class ExplanationWindow : public form::ExplanationView {
  private:
   enum Button : std::size_t { kCopy, kPrint, kClose };
 
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  template <class Window>
+  friend LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK TextProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                    DWORD_PTR window);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);

@@ -4,10 +4,13 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "mathml_writer.h"
 #include "statement.h"
 #include "verdict_text.h"
+#include "worked_example.h"
 #include "worked_solution.h"
 #include "writers.h"
 
@@ -53,18 +56,7 @@ TEST(WorkedSolution, Worksheet) {
        "Subtract the numerators; the denominator stays the same: 9/12 - 8/12 = (9 - 8)/12 = 1/12\n"
        "1/12 is already in lowest terms.\n"
        "Answer: 3/4 - 2/3 = 1/12\n"},
-      {"3 1/4 - 1 2/3",
-       "The least common denominator of 4 and 3, by listing multiples, is 12.\n"
-       "  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
-       "Rename the fraction over 12: multiply both parts by 3: 1/4 = (1 x 3)/(4 x 3) = 3/12\n"
-       "Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
-       "Write the problem with the renamed fractions: 3 1/4 - 1 2/3 = 3 3/12 - 1 8/12\n"
-       "3/12 is less than 8/12, so take 1 from the whole number as 12/12: 3 3/12 = 2 + 12/12 + "
-       "3/12 = 2 15/12\n"
-       "Work out the whole numbers and the fractions apart: 2 15/12 - 1 8/12 = (2 - 1) + (15/12 - "
-       "8/12) = 1 + 7/12 = 1 7/12\n"
-       "7/12 is already in lowest terms.\n"
-       "Answer: 3 1/4 - 1 2/3 = 1 7/12\n"},
+      {testing::kWorkedExampleProblem, testing::kWorkedExampleSolution},
       {"5 - 2 3/8",
        "0 is less than 3/8, so take 1 from the whole number as 8/8: 5 = 4 + 8/8 = 4 8/8\n"
        "Work out the whole numbers and the fractions apart: 4 8/8 - 2 3/8 = (4 - 2) + (8/8 - 3/8) "
@@ -394,6 +386,33 @@ TEST(WorkedSolution, StatementsWithoutAVerdict) {
   EXPECT_FALSE(judged.read);
   EXPECT_EQ(judged.refusal.reason, form::Refusal::Reason::kNoNumberBefore);
   EXPECT_FALSE(form::JudgeStatement("1/2 + 1/3 = ?", '.', {}, judged));
+}
+
+// The calculator's notation brackets only what the order of working needs; print brackets a
+// right operand that begins with a minus sign too, in LaTeX and in MathML alike.
+TEST(WorkedSolution, PrintBracketsOperandsAsTheOrderAndTheSignNeed) {
+  const struct {
+    Expression e;
+    const char* inline_text;
+    const char* latex;
+  } cases[] = {
+      {Operation(Whole(3), '-', Fraction(-1, 2)), "3 - -1/2", "3 - \\left(-\\frac{1}{2}\\right)"},
+      {Operation(Whole(2), 'x', Mixed(true, 1, 1, 2)), "2 x -1 1/2",
+       "2 \\times \\left(-1\\tfrac{1}{2}\\right)"},
+      {Operation(Fraction(-1, 2), '-', Whole(3)), "-1/2 - 3", "-\\frac{1}{2} - 3"},
+      {Operation(Whole(1), '-', Operation(Whole(2), '+', Whole(3))), "1 - (2 + 3)",
+       "1 - \\left(2 + 3\\right)"},
+      {Operation(Operation(Whole(1), '+', Whole(2)), 'x', Whole(3)), "(1 + 2) x 3",
+       "\\left(1 + 2\\right) \\times 3"},
+      {Operation(Whole(1), '+', Operation(Whole(2), 'x', Whole(3))), "1 + 2 x 3",
+       "1 + 2 \\times 3"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Inline(c.e), c.inline_text);
+    EXPECT_EQ(Latex(c.e), c.latex);
+    const bool bracketed = std::string_view(c.latex).find("\\left(") != std::string_view::npos;
+    EXPECT_EQ(MathMl(c.e).find("<mo>(</mo>") != std::string::npos, bracketed) << c.latex;
+  }
 }
 
 }  // namespace

@@ -20,25 +20,15 @@
 #include "stacked_expression.h"
 #include "translation.h"
 #include "window_test_support.h"
+#include "worked_example.h"
 
 using ondavi::testing::Child;
 
 namespace {
 
-// The worked example's solution in the text form, as the command line writes it.
-const QString kWorkedExample = QStringLiteral(
-    "3 1/4 - 1 2/3\n"
-    "The least common denominator of 4 and 3, by listing multiples, is 12.\n"
-    "  Multiples of 4 until one is a multiple of 3: 4, 8, 12.\n"
-    "Rename the fraction over 12: multiply both parts by 3: 1/4 = (1 x 3)/(4 x 3) = 3/12\n"
-    "Rename the fraction over 12: multiply both parts by 4: 2/3 = (2 x 4)/(3 x 4) = 8/12\n"
-    "Write the problem with the renamed fractions: 3 1/4 - 1 2/3 = 3 3/12 - 1 8/12\n"
-    "3/12 is less than 8/12, so take 1 from the whole number as 12/12: 3 3/12 = 2 + 12/12 + "
-    "3/12 = 2 15/12\n"
-    "Work out the whole numbers and the fractions apart: 2 15/12 - 1 8/12 = (2 - 1) + (15/12 - "
-    "8/12) = 1 + 7/12 = 1 7/12\n"
-    "7/12 is already in lowest terms.\n"
-    "Answer: 3 1/4 - 1 2/3 = 1 7/12\n");
+// The worked example and its solution in the text form, as the command line writes it.
+const QString kWorkedExample = QString::fromUtf8(ondavi::testing::kWorkedExampleProblem) + '\n' +
+                               QString::fromUtf8(ondavi::testing::kWorkedExampleSolution);
 
 }  // namespace
 
