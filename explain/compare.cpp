@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "decimal_digits.h"
 #include "wide_arithmetic.h"
 #include "working.h"
 
@@ -55,27 +56,39 @@ Expression MixedForm(Rational r) {
   return Mixed(r.num < 0, magnitude / r.den, magnitude % r.den, r.den);
 }
 
-// Both sides over one denominator, where it stays small enough to write, and which is larger.
+// Whether two fractions renamed over their least common denominator stay small enough for a
+// teacher to write: the denominator at most 1000, the numerators below 2^53.
+bool SmallCommonDenominator(Rational a, Rational b, std::int64_t* lcd) {
+  constexpr std::int64_t kLargestDenominator = 1000;
+  constexpr std::int64_t kLargest = std::int64_t{1} << 53;
+  std::int64_t scaled = 0;
+  return !MultiplyOverflows(a.den / Gcd(a.den, b.den), b.den, lcd) && *lcd <= kLargestDenominator &&
+         !MultiplyOverflows(std::llabs(a.num), *lcd / a.den, &scaled) && scaled < kLargest &&
+         !MultiplyOverflows(std::llabs(b.num), *lcd / b.den, &scaled) && scaled < kLargest;
+}
+
+// Both sides over one denominator, or as decimals where that denominator is large, and which is
+// larger.
 Step Compared(Rational a, Rational b, int order, const Settings& settings, std::vector<Step>& out) {
-  Expression left = MixedForm(a), right = MixedForm(b);
-  if (a.den != b.den) {
-    const std::int64_t g = Gcd(a.den, b.den);
-    std::int64_t lcd = 0, scaled = 0;
-    constexpr std::int64_t kLargest = std::int64_t{1} << 53;
-    const bool fits =
-        !MultiplyOverflows(a.den / g, b.den, &lcd) && lcd < kLargest &&
-        !MultiplyOverflows(std::llabs(a.num), lcd / a.den, &scaled) && scaled < kLargest &&
-        !MultiplyOverflows(std::llabs(b.num), lcd / b.den, &scaled) && scaled < kLargest;
-    if (fits) {
-      CommonDenominator(a.den, b.den, settings, out);
-      if (a.den != lcd) out.push_back(Rename(a.num, a.den, lcd));
-      if (b.den != lcd) out.push_back(Rename(b.num, b.den, lcd));
-      left = Fraction(a.num * (lcd / a.den), lcd);
-      right = Fraction(b.num * (lcd / b.den), lcd);
-    }
+  Expression left = Fraction(a.num, a.den), right = Fraction(b.num, b.den);
+  std::int64_t lcd = 0;
+  // Equal numbers, in lowest terms, are over one denominator already.
+  if (a.den == b.den) {
+    // compared as they stand
+  } else if (SmallCommonDenominator(a, b, &lcd)) {
+    CommonDenominator(a.den, b.den, settings, out);
+    if (a.den != lcd) out.push_back(Rename(a.num, a.den, lcd));
+    if (b.den != lcd) out.push_back(Rename(b.num, b.den, lcd));
+    left = Fraction(a.num * (lcd / a.den), lcd);
+    right = Fraction(b.num * (lcd / b.den), lcd);
   } else {
-    left = Fraction(a.num, a.den);
-    right = Fraction(b.num, b.den);
+    DecimalsApart decimals = DecimalsOf(a, b);
+    Step written = MakeStep(Kind::kAsDecimals, {});
+    written.args = {MixedForm(a), Decimal(std::move(decimals.left_going_on)), MixedForm(b),
+                    Decimal(std::move(decimals.right_going_on))};
+    left = Decimal(std::move(decimals.left));
+    right = Decimal(std::move(decimals.right));
+    out.push_back(std::move(written));
   }
   Step step = MakeStep(Kind::kComparison, {},
                        order > 0   ? Detail::kGreater

@@ -29,9 +29,14 @@ void Append(std::string& out, const Expression& e) {
       out += std::to_string(e.value) + "\\tfrac{" + std::to_string(e.numerator) + "}{" +
              std::to_string(e.denominator) + "}";
       return;
-    case Kind::kDecimal:  // a percent sign would start a comment
-      for (char c : e.text) c == '%' ? out += "\\%" : out += c;
+    case Kind::kDecimal: {  // a percent sign would start a comment; "..." is an ellipsis
+      const bool goes_on = e.text.ends_with("...");
+      const std::string_view digits =
+          std::string_view(e.text).substr(0, e.text.size() - (goes_on ? 3 : 0));
+      for (char c : digits) c == '%' ? out += "\\%" : out += c;
+      if (goes_on) out += "\\ldots";
       return;
+    }
     case Kind::kOperation:
       AppendOperand(out, e.parts[0], e.op, false);
       out += e.op == 'x' ? " \\times " : e.op == '/' ? " \\div " : e.op == '+' ? " + " : " - ";

@@ -82,15 +82,18 @@ void Append(std::string& out, const Expression& e) {
       AppendFraction(out, e.numerator, e.denominator);
       out += "</mrow>";
       return;
-    case Kind::kDecimal:
-      if (e.text.starts_with('-')) {
-        out += "<mrow>";
-        out += kMinus;
-        out += "<mn>" + HtmlEscaped(e.text.substr(1)) + "</mn></mrow>";
-      } else {
-        out += "<mn>" + HtmlEscaped(e.text) + "</mn>";
-      }
+    case Kind::kDecimal: {  // "..." after the digits, where they go on, is an ellipsis
+      const bool negative = e.text.starts_with('-'), goes_on = e.text.ends_with("...");
+      const std::string_view text = e.text;
+      const std::string_view digits =
+          text.substr(negative ? 1 : 0, text.size() - (negative ? 1 : 0) - (goes_on ? 3 : 0));
+      if (negative || goes_on) out += "<mrow>";
+      if (negative) out += kMinus;
+      out += "<mn>" + HtmlEscaped(digits) + "</mn>";
+      if (goes_on) out += "<mo>&#x2026;</mo>";
+      if (negative || goes_on) out += "</mrow>";
       return;
+    }
     case Kind::kOperation:
       out += "<mrow>";
       AppendOperand(out, e.parts[0], e.op, false);

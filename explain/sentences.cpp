@@ -85,6 +85,13 @@ std::string_view EnglishSentence(const Step& step) {
           // TRANSLATORS: %1 and %2 are numbers, over one denominator where they can be.
           return ONDAVI_WORD("explain", "%1 is equal to %2.");
       }
+    case Kind::kAsDecimals:
+      // TRANSLATORS: two numbers whose common denominator is large, each written as a decimal
+      // by long division up to the first digit where they differ: %1 = %2 and %3 = %4, such as
+      // "123/997 = 0.1233..." and "119/961 = 0.1238..."; "..." means the digits go on. The
+      // line after it compares the digits written.
+      return ONDAVI_WORD("explain",
+                         "As decimals, %1 = %2 and %3 = %4: compare them digit by digit.");
     case Kind::kNotLowestTerms:
       // TRANSLATORS: of a student's answer %1, equal to the right answer %2.
       return ONDAVI_WORD("explain", "%1 is right, but not in lowest terms: %2.");

@@ -42,9 +42,10 @@ constexpr std::string_view kNames[] = {
     "as_mixed",
     "not_the_answer",
     "verdict",
+    "as_decimals",
 };
 constexpr std::size_t kKindCount = sizeof(kNames) / sizeof(kNames[0]);
-static_assert(static_cast<std::size_t>(Kind::kVerdict) + 1 == kKindCount);
+static_assert(static_cast<std::size_t>(Kind::kAsDecimals) + 1 == kKindCount);
 
 }  // namespace
 

@@ -53,6 +53,7 @@ enum class Kind {
   kAsMixed,             // the answer given is right; as a mixed number it is 1 7/12
   kNotTheAnswer,        // the left side is not the number given, but its own answer
   kVerdict,             // the statement is true or false, or the relation found
+  kAsDecimals,          // 123/997 = 0.1233... and 119/961 = 0.1238..., to the first digit apart
 };
 
 // The name of a kind in the JSON form: "operation", "mixed_to_improper"...

@@ -342,6 +342,8 @@ TEST(WorkedSolution, StatementsAreJudgedByTheSidesExactValues) {
        {"<", "<", ">"},
        2,
        "Line 3 of 3: 3/4 > 1\r\nFalse: 3/4 > 1"},
+      {"123/997 ? 119/961", {{123, 997}, {119, 961}}, {"?"}, -1, "So 123/997 < 119/961"},
+      {"-1/997 > 1/961", {{-1, 997}, {1, 961}}, {">"}, 0, "False: -1/997 > 1/961"},
   };
   for (const auto& test : cases) {
     form::Judged judged;
@@ -386,6 +388,84 @@ TEST(WorkedSolution, StatementsWithoutAVerdict) {
   EXPECT_FALSE(judged.read);
   EXPECT_EQ(judged.refusal.reason, form::Refusal::Reason::kNoNumberBefore);
   EXPECT_FALSE(form::JudgeStatement("1/2 + 1/3 = ?", '.', {}, judged));
+}
+
+// Past a common denominator of 1000 both sides are written as decimals to the first digit
+// where they differ: each written number is the exact value cut off after its digits (checked
+// here against the exact value where the products stay small), "..." where digits follow, and
+// the digits compare as the values do.
+TEST(WorkedSolution, LargeCommonDenominatorsAreComparedAsDecimals) {
+  const struct {
+    const char* line;
+    std::int64_t an, ad, bn, bd;
+    const char *left, *right;  // as written in the sentence
+  } cases[] = {
+      {"123/997 ? 119/961", 123, 997, 119, 961, "0.1233...", "0.1238..."},
+      {"-123/997 ? -119/961", -123, 997, -119, 961, "-0.1233...", "-0.1238..."},
+      {"5/7 ? 701/1000", 5, 7, 701, 1000, "0.71...", "0.70..."},
+      {"-1/997 < 1/961", -1, 997, 1, 961, "-0.001...", "0.001..."},
+      {"0 ? -1/1001", 0, 1, -1, 1001, "0", "-0.0009..."},
+      {"2 ? 2001/1001", 2, 1, 2001, 1001, "2", "1.9..."},
+      {"1/1000 ? 1/999", 1, 1000, 1, 999, "0.001", "0.001001..."},
+      {"1 1/1999 > 1 1/2000", 2000, 1999, 2001, 2000, "1.0005002...", "1.0005"},
+      {"1/9007199254740991 ? 1/9007199254740990", 1, 9007199254740991, 1, 9007199254740990,
+       "0.00000000000000011102230246251566...", "0.00000000000000011102230246251567..."},
+  };
+  // Whether `written` is n/d cut off after its digits, and ends in "..." just where it differs.
+  const auto cut_off = [](std::string written, std::int64_t n, std::int64_t d) {
+    const bool goes_on = written.ends_with("...");
+    if (goes_on) written.resize(written.size() - 3);
+    const bool negative = written.starts_with('-');
+    std::int64_t digits = 0, scale = 1;
+    bool after_point = false;
+    for (char c : written.substr(negative ? 1 : 0)) {
+      if (c == '.') {
+        after_point = true;
+        continue;
+      }
+      digits = digits * 10 + (c - '0');
+      if (after_point) scale *= 10;
+    }
+    if (d > 10000 || scale > 100'000'000) return true;  // the products would not fit
+    const std::int64_t magnitude = n < 0 ? -n : n;
+    return negative == (n < 0) && digits * d <= magnitude * scale &&
+           magnitude * scale < (digits + 1) * d && goes_on == (digits * d != magnitude * scale);
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.line);
+    const std::optional<Solution> solution = form::WorkedSolution(test.line);
+    ASSERT_TRUE(solution && !solution->steps.empty());
+    const std::vector<Step>& steps = solution->steps;
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[0].kind, Kind::kAsDecimals);
+    EXPECT_TRUE(steps[0].math.empty());  // "..." is no number the calculator reads
+    ASSERT_EQ(steps[0].args.size(), 4u);
+    EXPECT_EQ(Inline(steps[0].args[1]), test.left);
+    EXPECT_EQ(Inline(steps[0].args[3]), test.right);
+    EXPECT_TRUE(cut_off(test.left, test.an, test.ad));
+    EXPECT_TRUE(cut_off(test.right, test.bn, test.bd));
+    const int order = Sign(test.an, test.ad, test.bn, test.bd);
+    ASSERT_EQ(steps[1].kind, Kind::kComparison);
+    EXPECT_EQ(steps[1].detail, order > 0 ? Detail::kGreater : Detail::kLess);
+    const auto without_ellipsis = [](std::string text) {
+      if (text.ends_with("...")) text.resize(text.size() - 3);
+      return text;
+    };
+    EXPECT_EQ(Inline(steps[1].args[0]), without_ellipsis(test.left));
+    EXPECT_EQ(Inline(steps[1].args[1]), without_ellipsis(test.right));
+  }
+  EXPECT_EQ(Text("123/997 ? 119/961"),
+            "As decimals, 123/997 = 0.1233... and 119/961 = 0.1238...: compare them digit by "
+            "digit.\n"
+            "0.1233 is less than 0.1238.\n"
+            "So 123/997 < 119/961\n");
+  // Print sets the digits that go on with an ellipsis.
+  EXPECT_EQ(Latex(Decimal("-0.1233...")), "-0.1233\\ldots");
+  EXPECT_EQ(MathMl(Decimal("-0.1233...")),
+            "<mrow><mo>&#x2212;</mo><mn>0.1233</mn><mo>&#x2026;</mo></mrow>");
+  EXPECT_EQ(MathMl(Decimal("0.25")), "<mn>0.25</mn>");
+  // The renamed fractions where the common denominator stays at most 1000.
+  EXPECT_TRUE(Text("1/40 ? 1/25").starts_with("The least common denominator of 40 and 25"));
 }
 
 // The calculator's notation brackets only what the order of working needs; print brackets a

@@ -110,6 +110,7 @@ TEST(Explain, ExplainsTheLastCalculationThatWroteATranscript) {
       {{}, Action::kNone, "18/24", "18/24 -> 3/4"},
       {{}, Action::kNone, "35%", "35% -> 7/20"},
       {{}, Action::kNone, "5/8 > 3/5", "5/8 > 3/5 -> true"},
+      {{}, Action::kNone, "123/997 > 119/961", "123/997 > 119/961 -> false"},
       {{}, Action::kNone, "1 1/2 = 3/2 = 1 1/4\n", "1 1/2 = 3/2 = 1 1/4 -> false"},
   };
   for (const Move& m : moves) {
