@@ -44,7 +44,10 @@ void CheckProblem(const Problem& problem, std::string_view line) {
   if (problem.steps.empty() || problem.operands.size() != problem.steps.size() + 1) {
     Violation("the steps do not fit the operands", line);
   }
-  for (const OperandTexts& operand : problem.operands) {
+  for (std::size_t i = 0; i < problem.operands.size(); ++i) {
+    const OperandTexts& operand = problem.operands[i];
+    // One number alone: its one step adds the empty second operand.
+    if (problem.lone && i + 1 == problem.operands.size() && operand == OperandTexts{}) continue;
     const bool fraction = !operand[1].empty();
     if (fraction == operand[2].empty() || !AllDigits(operand[1]) || !AllDigits(operand[2]) ||
         !SoundWhole(operand[0], fraction)) {
