@@ -416,6 +416,7 @@ TEST(WorkedSolution, LargeCommonDenominatorsAreComparedAsDecimals) {
     const bool goes_on = written.ends_with("...");
     if (goes_on) written.resize(written.size() - 3);
     const bool negative = written.starts_with('-');
+    if (d > 10000 || written.size() > 12) return true;  // the products would not fit
     std::int64_t digits = 0, scale = 1;
     bool after_point = false;
     for (char c : written.substr(negative ? 1 : 0)) {
@@ -426,7 +427,6 @@ TEST(WorkedSolution, LargeCommonDenominatorsAreComparedAsDecimals) {
       digits = digits * 10 + (c - '0');
       if (after_point) scale *= 10;
     }
-    if (d > 10000 || scale > 100'000'000) return true;  // the products would not fit
     const std::int64_t magnitude = n < 0 ? -n : n;
     return negative == (n < 0) && digits * d <= magnitude * scale &&
            magnitude * scale < (digits + 1) * d && goes_on == (digits * d != magnitude * scale);
