@@ -742,7 +742,9 @@ class PageTest(unittest.TestCase):
         finally:
             unknown.quit()
 
-    def test_colours_stand_out_light_dark_and_forced(self):
+    def in_each_colour_scheme(self, check, after=lambda: None):
+        """check(forced) under light and dark, without and with forced colours, each a subtest;
+        after() and the browser's own media follow each."""
         for forced in (False, True):
             for scheme in ("light", "dark"):
                 features = [{"name": "prefers-color-scheme", "value": scheme}]
@@ -752,11 +754,14 @@ class PageTest(unittest.TestCase):
                     self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                                 {"features": features})
                     try:
-                        self.check_colours(forced)
+                        check(forced)
                     finally:
-                        self.keys(Keys.ESCAPE)
+                        after()
                         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                                     {"features": []})
+
+    def test_colours_stand_out_light_dark_and_forced(self):
+        self.in_each_colour_scheme(self.check_colours, after=lambda: self.keys(Keys.ESCAPE))
 
     def check_colours(self, forced):
         """The titles' letters as drawn; edges and the focus ring as computed, where the
@@ -904,29 +909,19 @@ class PageTest(unittest.TestCase):
         self.enter(["3", "1", "4", "1", "2", "3"])
         self.driver.find_element("id", "Subtract").click()
         self.explain()
-        for forced in (False, True):
-            for scheme in ("light", "dark"):
-                features = [{"name": "prefers-color-scheme", "value": scheme}]
-                if forced:
-                    features.append({"name": "forced-colors", "value": "active"})
-                with self.subTest(scheme=scheme, forced=forced):
-                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
-                                                {"features": features})
-                    try:
-                        # The strip between the answer's 7 and 12 holds the bar alone.
-                        x, y, w, h = self.js(
-                            "const f = [...document.querySelectorAll('#explanation-body "
-                            "mfrac')].pop(), [top, bottom] = [...f.children].map("
-                            "e => e.getBoundingClientRect()), r = f.getBoundingClientRect();"
-                            "return [r.x, top.bottom, r.width, bottom.top - top.bottom]")
-                        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
-                            "clip": {"x": x, "y": y, "width": w, "height": max(h, 1),
-                                     "scale": 1}})["data"]
-                        self.assertGreaterEqual(self.driver.execute_async_script(LETTERS, png),
-                                                3)
-                    finally:
-                        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
-                                                    {"features": []})
+
+        def bar_stands_out(forced):
+            # The strip between the answer's 7 and 12 holds the bar alone.
+            x, y, w, h = self.js(
+                "const f = [...document.querySelectorAll('#explanation-body "
+                "mfrac')].pop(), [top, bottom] = [...f.children].map("
+                "e => e.getBoundingClientRect()), r = f.getBoundingClientRect();"
+                "return [r.x, top.bottom, r.width, bottom.top - top.bottom]")
+            png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+                "clip": {"x": x, "y": y, "width": w, "height": max(h, 1), "scale": 1}})["data"]
+            self.assertGreaterEqual(self.driver.execute_async_script(LETTERS, png), 3)
+
+        self.in_each_colour_scheme(bar_stands_out)
 
     def solution_below_the_form(self, driver=None):
         return (driver or self.driver).execute_script(
