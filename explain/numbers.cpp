@@ -114,7 +114,13 @@ Term WrittenTerm(const WrittenOperand& written) {
   t.whole = Digits(whole);
   t.num = Digits(numerator);
   t.den = Digits(denominator);
-  const std::int64_t magnitude = t.whole * t.den + t.num;
+  // A mixed number whose improper numerator reaches 2^53 keeps no value: the calculator refuses it.
+  std::int64_t magnitude = 0;
+  if (Times(t.whole, t.den, &magnitude) && Fits(magnitude + t.num)) {
+    magnitude += t.num;
+  } else {
+    magnitude = 0;
+  }
   t.value = {negative ? -magnitude : magnitude, t.den};
   if (whole.empty()) {
     t.form = Term::Form::kFraction;
